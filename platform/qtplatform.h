@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QPrinter>
+
+#include <memory>
+
+class QPainter;
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    BoxAnswer show(const std::string &title, const std::string &body, BoxButtons buttons,
+                   BoxIcon icon) override;
+    void beep() override;
+};
+
+class QtFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> openFile(const FileDialogOptions &options) override;
+    std::optional<std::string> saveFile(const FileDialogOptions &options) override;
+};
+
+// The default printer through QPrinter in high resolution: device units are printer dots.
+class QtPrinter : public Printer {
+public:
+    QtPrinter();
+    ~QtPrinter() override;
+    bool beginDoc(const std::string &title) override;
+    void endDoc() override;
+    void newPage() override;
+    void setFont(const std::string &family, int pointSize, bool bold) override;
+    void textOut(int x, int y, const std::string &text) override;
+    int textWidth(const std::string &text) override;
+    int textHeight(const std::string &text) override;
+    void setPenWidth(int width) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    int pageWidth() override;
+    int pageHeight() override;
+    int dpiX() override;
+    int dpiY() override;
+    int offsetX() override;
+    int offsetY() override;
+
+private:
+    QPrinter m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    int m_penX = 0;
+    int m_penY = 0;
+};
+
+class QtShell : public Shell {
+public:
+    void openDocument(const std::string &path) override;
+};
+
+class QtDialogRunner : public DialogRunner {
+public:
+    void runModal(QDialog &dialog) override;
+};
+
+// The Qt implementations bundled for the program.
+struct QtPlatform {
+    QtMessageBoxes boxes;
+    QtFileDialogs files;
+    QtPrinter printer;
+    QtShell shell;
+    QtDialogRunner dialogs;
+
+    Platform platform() { return {boxes, files, printer, shell, dialogs}; }
+};
