@@ -1,0 +1,378 @@
+#include "mainwindowfixture.h"
+
+#include "engine/gridtables.h"
+#include "writefailure.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <filesystem>
+
+namespace {
+
+const std::vector<int> elevenNumbers{3, 7, 12, 18, 22, 25, 31, 36, 40, 44, 49};
+
+std::string le32(std::int32_t v)
+{
+    std::string bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+std::string parameterFile(std::int32_t language, std::int32_t layout)
+{
+    return le32(0) + le32(language) + le32(0) + le32(0) + le32(layout) + le32(49) +
+           std::string(16, '\0');
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithTheTitleAndCreatesTheWindowsInOrder)
+{
+    start();
+    EXPECT_EQ(QApplication::applicationName(), "MIRAZOLSYSTEMES");
+    EXPECT_EQ(form->windowTitle(), "MIRAZOLSYSTEMES");
+    QStringList order;
+    for (QObject *c : form->children()) {
+        if (c->inherits("QDialog"))
+            order << c->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"TForm2", "TForm5", "TForm8", "TForm7", "TForm9", "TForm10"}));
+}
+
+TEST_F(MainWindowTest, ClientAreaAndPlacementFollowTheFixedGeometry)
+{
+    start();
+    EXPECT_EQ(form->centralWidget()->size(), QSize(641, 460));
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->geometry(), QRect(0, 89, 641, 352));
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->geometry(), QRect(275, 34, 366, 21));
+    EXPECT_EQ(child<QPushButton>("bimpbull")->geometry(), QRect(447, 93, 182, 37));
+    EXPECT_EQ(child<QWidget>("boutaide")->geometry(), QRect(599, 13, 38, 36));
+    EXPECT_EQ(child<QComboBox>("c1")->geometry().topLeft(), QPoint(4, 13));
+    EXPECT_EQ(child<QComboBox>("c7")->geometry().topLeft(), QPoint(55, 39));
+    EXPECT_EQ(child<QComboBox>("c50")->geometry().topLeft(), QPoint(206, 234));
+}
+
+TEST_F(MainWindowTest, FirstActivationAppliesFrenchTextsAndFillsTheMethodList)
+{
+    start();
+    EXPECT_EQ(child<QPushButton>("bvoirbulletin")->text(), "Voir les grilles");
+    EXPECT_EQ(child<QPushButton>("bquitter")->text(), "Quitter");
+    EXPECT_EQ(child<QPushButton>("bquitter")->toolTip(), "Quitter cet ecran");
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->tabText(0), "Systèmes precalculés internes");
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->tabText(1), "Systèmes précalculés dans fichier externe");
+    EXPECT_EQ(child<QAction>("Chargerbulletin1")->text(), "Charger un jeu");
+    EXPECT_EQ(child<QAction>("Imprimerlesbulletins1")->text(), "Imprimer les Tickets");
+    auto *list = child<QComboBox>("ComboBox1");
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_EQ(list->count(), static_cast<int>(state().methodList.size()));
+    EXPECT_EQ(state().pnumeromethode(), state().methodList.front().method);
+    EXPECT_TRUE(list->itemText(0).startsWith("  3 numéros si  3 parmi"));
+}
+
+TEST_F(MainWindowTest, EnglishParameterFileGivesEnglishTexts)
+{
+    writeBytes(folder.file("QUILVE.PAR"), parameterFile(2, 2));
+    start();
+    EXPECT_EQ(child<QPushButton>("bvoirbulletin")->text(), "View the boards");
+    EXPECT_TRUE(child<QComboBox>("ComboBox1")->itemText(0).startsWith("  3 numbers if  3 in"));
+}
+
+TEST_F(MainWindowTest, FirstRunClosedNormallyWritesTheDefaultParameterFile)
+{
+    start();
+    form->close();
+    const std::string expected = le32(0) + le32(1) + le32(0) + le32(0) + le32(2) + le32(49) +
+                                 std::string(2, '\0') + std::string(14, '\0');
+    EXPECT_EQ(readBytes(folder.file("QUILVE.PAR")), expected);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainWindowTest, QuitMenuAndQuitButtonSaveTheSameFile)
+{
+    start();
+    form->a6x9Click();
+    form->mQuitter1Click();
+    const std::string viaMenu = readBytes(folder.file("QUILVE.PAR"));
+    std::filesystem::remove(folder.file("QUILVE.PAR"));
+    form.reset();
+    start();
+    form->a6x9Click();
+    QTest::mouseClick(child<QPushButton>("bquitter"), Qt::LeftButton);
+    EXPECT_EQ(readBytes(folder.file("QUILVE.PAR")), viaMenu);
+    EXPECT_EQ(viaMenu.substr(16, 4), le32(3));
+}
+
+TEST_F(MainWindowTest, FailedParameterWriteBeepsShowsTheFixedBoxAndKeepsTheOldFile)
+{
+    writeBytes(folder.file("QUILVE.PAR"), parameterFile(1, 3));
+    start();
+    form->a5x10Click();
+    {
+        const FileSizeLimit tooSmall(10);
+        form->close();
+    }
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].title, "Fichier non sauvegardé !!");
+    EXPECT_EQ(boxes.boxes[0].body, "Il y a eu un problème");
+    EXPECT_EQ(boxes.boxes[0].buttons, BoxButtons::Ok);
+    EXPECT_EQ(boxes.beeps, 1);
+    EXPECT_EQ(readBytes(folder.file("QUILVE.PAR")), parameterFile(1, 3));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(MainWindowTest, LayoutOutsideRangeStartsInSevenBySeven)
+{
+    writeBytes(folder.file("QUILVE.PAR"), parameterFile(1, 9));
+    start();
+    EXPECT_EQ(state().params.displayLayout, 2);
+    EXPECT_TRUE(child<QRadioButton>("a7x7")->isChecked());
+    QLabel *one = cellOf(form->panels().pgrille, 1);
+    EXPECT_EQ(one->geometry(), QRect(35, 25, 22, 22));
+}
+
+TEST_F(MainWindowTest, SwitchingLayoutsMovesAndResizesTheCells)
+{
+    start();
+    form->a7x7Click();
+    QLabel *one = cellOf(form->panels().pgrille, 1);
+    EXPECT_EQ(one->geometry(), QRect(35, 25, 22, 22));
+    QTest::mouseClick(child<QRadioButton>("anormal"), Qt::LeftButton);
+    EXPECT_EQ(state().params.displayLayout, 1);
+    EXPECT_EQ(one->geometry(), QRect(23, 41, 14, 20));
+    EXPECT_EQ(cellOf(form->panels().pgrille, 10)->pos(), QPoint(43, 14));
+}
+
+TEST_F(MainWindowTest, GeneralLayoutHidesTheGridAndShowsTheCombos)
+{
+    start();
+    tick({5, 17});
+    form->ageneralClick();
+    EXPECT_FALSE(child<QWidget>("pgrille")->isVisible());
+    EXPECT_FALSE(child<QPushButton>("bvoirbulletin")->isVisible());
+    EXPECT_TRUE(child<QWidget>("pgrille2")->isVisible());
+    EXPECT_EQ(tickedNumbers(), (std::vector<int>{5, 17}));
+    EXPECT_EQ(comboText(1), "5");
+    EXPECT_EQ(comboText(2), "17");
+}
+
+TEST_F(MainWindowTest, ClickingACellTwiceRestoresTheSelection)
+{
+    start();
+    tick({8});
+    QLabel *cell = cellOf(form->panels().pgrille, 20);
+    QTest::mouseClick(cell, Qt::LeftButton);
+    EXPECT_EQ(child<QLabel>("nbcoch")->text(), "2");
+    QTest::mouseClick(cell, Qt::LeftButton);
+    EXPECT_EQ(tickedNumbers(), (std::vector<int>{8}));
+    EXPECT_EQ(state().selection.tabnumsel[1], 8);
+    EXPECT_EQ(state().selection.tabnumsel[2], 0);
+    EXPECT_EQ(child<QLabel>("nbcoch")->text(), "1");
+}
+
+TEST_F(MainWindowTest, CombosShowTickedNumbersAscendingWhilePositionsKeepTickingOrder)
+{
+    start();
+    tick({49, 3, 20});
+    EXPECT_EQ(state().selection.tabnumsel[1], 49);
+    EXPECT_EQ(state().selection.tabnumsel[2], 3);
+    EXPECT_EQ(state().selection.tabnumsel[3], 20);
+    EXPECT_EQ(comboText(1), "3");
+    EXPECT_EQ(comboText(2), "20");
+    EXPECT_EQ(comboText(3), "49");
+    EXPECT_EQ(comboText(4), "0");
+}
+
+TEST_F(MainWindowTest, ClearingUnticksEverythingAndZeroesTheCombos)
+{
+    start();
+    tick({1, 2, 3});
+    QTest::mouseClick(child<QPushButton>("beffacer"), Qt::LeftButton);
+    EXPECT_TRUE(tickedNumbers().empty());
+    EXPECT_EQ(child<QLabel>("nbcoch")->text(), "0");
+    EXPECT_EQ(comboText(1), "0");
+}
+
+TEST_F(MainWindowTest, CombosOfTheSelectedMethodAreVisible)
+{
+    start();
+    form->ageneralClick();
+    selectMethod(7);
+    EXPECT_TRUE(child<QComboBox>("c7")->isVisible());
+    EXPECT_FALSE(child<QComboBox>("c8")->isVisible());
+    selectMethod(6);
+    EXPECT_TRUE(child<QComboBox>("c22")->isVisible());
+    EXPECT_FALSE(child<QComboBox>("c23")->isVisible());
+}
+
+TEST_F(MainWindowTest, HiddenCombosStillCountWhenLeavingAVisibleOne)
+{
+    start();
+    selectMethod(6);
+    for (int n = 1; n <= 22; ++n)
+        form->casecoch(n);
+    selectMethod(7);
+    form->Pcochegrilletabcoche(child<QComboBox>("c1"));
+    EXPECT_EQ(tickedNumbers().size(), 22u);
+    form->bvoirbulletinClick();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MainWindowTest, TypingSeventyFiveTicksItWithoutACell)
+{
+    start();
+    form->ageneralClick();
+    auto *combo = child<QComboBox>("c1");
+    combo->setEditText("75");
+    form->Pcochegrilletabcoche(combo);
+    EXPECT_EQ(tickedNumbers(), (std::vector<int>{75}));
+    EXPECT_EQ(child<QLabel>("nbcoch")->text(), "1");
+    EXPECT_EQ(state().selection.tabnumsel[1], 75);
+}
+
+TEST_F(MainWindowTest, EmptyOrNonNumericComboBecomesZeroOnLeaving)
+{
+    start();
+    tick({12, 30});
+    auto *first = child<QComboBox>("c1");
+    first->setEditText("");
+    form->Pcochegrilletabcoche(first);
+    EXPECT_EQ(first->currentText(), "0");
+    EXPECT_EQ(tickedNumbers(), (std::vector<int>{30}));
+    auto *second = child<QComboBox>("c2");
+    second->setEditText("3x");
+    form->Pcochegrilletabcoche(second);
+    EXPECT_EQ(second->currentText(), "0");
+    EXPECT_TRUE(tickedNumbers().empty());
+}
+
+TEST_F(MainWindowTest, CombosHoldAtMostTwoCharacters)
+{
+    start();
+    form->ageneralClick();
+    QLineEdit *edit = child<QComboBox>("c1")->lineEdit();
+    edit->clear();
+    QTest::keyClicks(edit, "123");
+    EXPECT_EQ(edit->text(), "12");
+}
+
+TEST_F(MainWindowTest, ComboKeyFilterLetsOnlyDigitsAndBackspaceThrough)
+{
+    start();
+    form->ageneralClick();
+    auto *combo = child<QComboBox>("c2");
+    combo->setEditText("");
+    QLineEdit *edit = combo->lineEdit();
+    QTest::keyClicks(edit, "4a-");
+    EXPECT_EQ(edit->text(), "4");
+    QTest::keyClick(edit, Qt::Key_5);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "4");
+}
+
+TEST_F(MainWindowTest, MoreThanFiftyTickedShowsTheFiftySmallestInCombos)
+{
+    start();
+    for (int n = 1; n <= 55; ++n)
+        form->casecoch(n);
+    EXPECT_EQ(comboText(50), "50");
+}
+
+TEST_F(MainWindowTest, WrongCountRefusesTheViewerWithMessage109AndCaption45)
+{
+    start();
+    selectMethod(1);
+    tick({3, 7, 12, 18, 22, 25, 31, 36, 40, 44});
+    form->bvoirbulletinClick();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].title, "Numéros des grilles à imprimer incorrect");
+    EXPECT_EQ(boxes.boxes[0].body, "Numéros selectionnés incorrects");
+    EXPECT_EQ(boxes.boxes[0].icon, BoxIcon::Exclamation);
+    EXPECT_TRUE(dialogs.shown.empty());
+    tick({49});
+    form->bvoirbulletinClick();
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm2"}));
+}
+
+TEST_F(MainWindowTest, ListMenuUsesCaption46AndPrintCommandsCaption80)
+{
+    start();
+    selectMethod(1);
+    form->mVoirlalistedesbulletins1Click();
+    form->bimpbullClick();
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].title, "Problème");
+    EXPECT_EQ(boxes.boxes[1].title, "Problème !!");
+}
+
+TEST_F(MainWindowTest, OpeningWindowsKeepsNumbersAndMethod)
+{
+    start();
+    selectMethod(1);
+    tick({49, 44, 40, 36, 31, 25, 22, 18, 12, 7, 3});
+    form->bvoirbulletinClick();
+    form->bimplistbullClick();
+    form->Paramtres1Click();
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm2", "TForm5", "TForm9"}));
+    EXPECT_EQ(tickedNumbers(), elevenNumbers);
+    EXPECT_EQ(state().pnumeromethode(), 1);
+    EXPECT_EQ(state().selection.tabnumsel[1], 3);
+}
+
+TEST_F(MainWindowTest, ViewerShowsTheFirstGridOfTheWorkedExample)
+{
+    start();
+    selectMethod(1);
+    tick(elevenNumbers);
+    form->bvoirbulletinClick();
+    std::vector<int> grid;
+    for (int n = 1; n <= 99; ++n) {
+        if (state().selection.tabgrille[static_cast<std::size_t>(n)] == 1)
+            grid.push_back(n);
+    }
+    EXPECT_EQ(grid, (std::vector<int>{7, 12, 18, 25, 31, 40}));
+}
+
+TEST_F(MainWindowTest, BothHelpControlsOpenTheHelpFileOfTheProgramFolder)
+{
+    start();
+    QTest::mouseClick(child<QWidget>("boutaide"), Qt::LeftButton);
+    form->Aideenligne1Click();
+    const std::string expected = folder.programFolder() + "mirazol.chm";
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{expected, expected}));
+}
+
+TEST_F(MainWindowTest, RandomSelectionTicksAsManyNumbersAsTheMethodNeeds)
+{
+    start();
+    selectMethod(6);
+    tick({1, 2, 3});
+    QTest::mouseClick(child<QPushButton>("bnaleat"), Qt::LeftButton);
+    const auto numbers = tickedNumbers();
+    EXPECT_EQ(numbers.size(), 22u);
+    EXPECT_LE(numbers.back(), 49);
+    EXPECT_EQ(child<QLabel>("nbcoch")->text(), "22");
+    EXPECT_EQ(comboText(1), QString::number(numbers.front()));
+    form->bvoirbulletinClick();
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainWindowTest, RefillingTheListKeepsTheTickedNumbersAndSelectsTheFirstItem)
+{
+    start();
+    selectMethod(1);
+    tick({4, 5});
+    form->premplimethodes();
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->currentIndex(), 0);
+    EXPECT_EQ(tickedNumbers(), (std::vector<int>{4, 5}));
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "design.h"
+
+// S(5,6,12), 132 blocks: the orbit of {inf,1,3,4,5,9} under PSL(2,11) acting on GF(11) and
+// infinity (x -> x+1, x -> 3x, x -> -1/x). Point p of GF(11) is point p, infinity is point 11.
+Design steinerTwelve();
+
+// S(5,6,24), 7084 blocks: the PSL(2,23)-orbits of {0,1,2,3,4,10}, {0,1,2,3,7,18} and
+// {0,1,2,4,7,8} (x -> x+1, x -> 2x, x -> -1/x); infinity is point 23.
+Design steinerTwentyFour();
+
+// S(3,6,22), 77 blocks: the octads of the extended binary Golay code that hold two fixed
+// coordinates, with those two removed.
+Design steinerTwentyTwo();
+
+// The blocks through the design's last point, with that point removed: a design on v-1 points
+// with blocks one point smaller (a derived design).
+Design derived(const Design &design);
+
+// Adds a new point v to every block of `small` (v points, blocks of k-1) and keeps every block
+// of `large` (v points, blocks of k): C(v+1,k,t) <= C(v,k,t) + C(v,k-1,t-1).
+Design extendByPoint(const Design &large, const Design &small);
+
+// Places `second` on the points after those of `first`: a draw of c numbers over both parts puts
+// at least c1 in the first or c2 in the second when c1 + c2 = c + 1.
+Design join(const Design &first, const Design &second);
