@@ -270,22 +270,22 @@ void TForm1::buildLayoutButtons(QWidget *page)
         const char *name;
         const char *caption;
         void (TForm1::*handler)();
+        int left;
+        int width;
     };
     // Left to right as the window shows them.
     const LayoutButton buttons[] = {
-        {1, "anormal", "Normal", &TForm1::anormalClick},
-        {2, "a7x7", "7x7 (1)", &TForm1::a7x7Click},
-        {5, "a7x72", "7x7(2)", &TForm1::a7x72Click},
-        {3, "a6x9", "6x9", &TForm1::a6x9Click},
-        {4, "a5x10", "5x10", &TForm1::a5x10Click},
-        {6, "ageneral", "General", &TForm1::ageneralClick},
+        {1, "anormal", "Normal", &TForm1::anormalClick, 4, 70},
+        {2, "a7x7", "7x7 (1)", &TForm1::a7x7Click, 74, 66},
+        {5, "a7x72", "7x7(2)", &TForm1::a7x72Click, 140, 62},
+        {3, "a6x9", "6x9", &TForm1::a6x9Click, 202, 48},
+        {4, "a5x10", "5x10", &TForm1::a5x10Click, 250, 54},
+        {6, "ageneral", "General", &TForm1::ageneralClick, 304, 78},
     };
-    int left = 6;
     for (const LayoutButton &b : buttons) {
         auto *radio = new QRadioButton(b.caption, m_gtypaff);
         radio->setObjectName(b.name);
-        radio->setGeometry(left, 14, 62, 18);
-        left += 63;
+        radio->setGeometry(b.left, 14, b.width, 18);
         m_layoutButtons[static_cast<std::size_t>(b.layout)] = radio;
         const auto handler = b.handler;
         connect(radio, &QRadioButton::toggled, this, [this, handler](bool checked) {

@@ -168,6 +168,11 @@ struct BadCase {
     const char *message;
 };
 
+void PrintTo(const BadCase &badCase, std::ostream *os)
+{
+    *os << badCase.name;
+}
+
 class CliBadArguments : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(CliBadArguments, ExitTwoWithOneLineOnStderr)
