@@ -335,12 +335,7 @@ TEST_F(MainWindowTest, ViewerShowsTheFirstGridOfTheWorkedExample)
     selectMethod(1);
     tick(elevenNumbers);
     form->bvoirbulletinClick();
-    std::vector<int> grid;
-    for (int n = 1; n <= 99; ++n) {
-        if (state().selection.tabgrille[static_cast<std::size_t>(n)] == 1)
-            grid.push_back(n);
-    }
-    EXPECT_EQ(grid, (std::vector<int>{7, 12, 18, 25, 31, 40}));
+    EXPECT_EQ(gridNumbers(state().selection), (std::vector<int>{7, 12, 18, 25, 31, 40}));
 }
 
 TEST_F(MainWindowTest, BothHelpControlsOpenTheHelpFileOfTheProgramFolder)

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "platform/fakedialogrunner.h"
 #include "platform/fakeplatform.h"
+#include "selectionhelpers.h"
 #include "testfolder.h"
 
 #include <QComboBox>
@@ -60,15 +61,7 @@ protected:
             form->casecoch(n);
     }
 
-    std::vector<int> tickedNumbers()
-    {
-        std::vector<int> numbers;
-        for (int n = 1; n <= 99; ++n) {
-            if (state().selection.tabcoche[static_cast<std::size_t>(n)] == 1)
-                numbers.push_back(n);
-        }
-        return numbers;
-    }
+    std::vector<int> tickedNumbers() { return ::tickedNumbers(state().selection); }
 
     QString comboText(int position)
     {

@@ -1,5 +1,6 @@
 #include "bulletins/listwindow.h"
 #include "gridwindowstate.h"
+#include "selectionhelpers.h"
 
 #include <QAbstractItemModel>
 #include <QFontInfo>
@@ -116,12 +117,7 @@ TEST_F(ListWindow, LeavesTheIterationStateOnTheLastGrid)
     EXPECT_EQ(state.selection.methodecourante, 1);
     EXPECT_EQ(state.selection.nbgrillescourant, 11);
     EXPECT_EQ(state.selection.grillecourante, 1);
-    std::vector<int> lastGrid;
-    for (int n = 1; n <= 99; ++n) {
-        if (state.selection.tabgrille[static_cast<std::size_t>(n)] == 1)
-            lastGrid.push_back(n);
-    }
-    EXPECT_EQ(lastGrid, (std::vector<int>{3, 7, 12, 22, 25, 36}));
+    EXPECT_EQ(gridNumbers(state.selection), (std::vector<int>{3, 7, 12, 22, 25, 36}));
 }
 
 TEST_F(ListWindow, CaptionsFollowTheLanguage)

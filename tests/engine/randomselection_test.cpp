@@ -1,4 +1,5 @@
 #include "engine/randomselection.h"
+#include "selectionhelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -8,21 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<int> slots(const Selection &s, int count)
-{
-    return std::vector<int>(s.tabnumsel.begin() + 1, s.tabnumsel.begin() + 1 + count);
-}
-
-std::vector<int> tickedNumbers(const Selection &s)
-{
-    std::vector<int> numbers;
-    for (int n = 0; n <= 99; ++n) {
-        if (s.tabcoche[static_cast<std::size_t>(n)] == 1)
-            numbers.push_back(n);
-    }
-    return numbers;
-}
 
 } // namespace
 
@@ -46,7 +32,7 @@ TEST(RandomSelection, PositionListHoldsTheNumbersInDrawOrder)
     std::mt19937 generator(11);
     Selection s;
     const std::vector<int> drawn = paleatoire(s, 11, 49, 1, generator);
-    EXPECT_EQ(slots(s, 12), [&] {
+    EXPECT_EQ(positionSlots(s, 12), [&] {
         std::vector<int> expected = drawn;
         expected.push_back(0);
         return expected;
@@ -61,7 +47,7 @@ TEST(RandomSelection, ReplacesThePreviousSelectionEntirely)
         basculecoche(s, n);
     const std::vector<int> drawn = paleatoire(s, 7, 49, 2, generator);
     EXPECT_EQ(pcomptecoche(s), 7);
-    EXPECT_EQ(slots(s, 7), drawn);
+    EXPECT_EQ(positionSlots(s, 7), drawn);
     EXPECT_EQ(s.tabnumsel[8], 0);
 }
 

@@ -1,5 +1,6 @@
 #include "engine/gridtables.h"
 #include "engine/selection.h"
+#include "selectionhelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -15,21 +16,6 @@ Selection ticked(const std::vector<int> &numbers)
     return s;
 }
 
-std::vector<int> slots(const Selection &s, int count)
-{
-    return std::vector<int>(s.tabnumsel.begin() + 1, s.tabnumsel.begin() + 1 + count);
-}
-
-std::vector<int> gridNumbers(const Selection &s)
-{
-    std::vector<int> numbers;
-    for (int n = 1; n <= 99; ++n) {
-        if (s.tabgrille[static_cast<std::size_t>(n)] == 1)
-            numbers.push_back(n);
-    }
-    return numbers;
-}
-
 const std::vector<int> elevenNumbers{3, 7, 12, 18, 22, 25, 31, 36, 40, 44, 49};
 
 } // namespace
@@ -37,10 +23,10 @@ const std::vector<int> elevenNumbers{3, 7, 12, 18, 22, 25, 31, 36, 40, 44, 49};
 TEST(Selection, TickingKeepsTheOrderOfTickingUntilRebuilt)
 {
     Selection s = ticked({49, 3, 20});
-    EXPECT_EQ(slots(s, 4), (std::vector<int>{49, 3, 20, 0}));
+    EXPECT_EQ(positionSlots(s, 4), (std::vector<int>{49, 3, 20, 0}));
     EXPECT_EQ(pcomptecoche(s), 3);
     pconstruitnumsel(s);
-    EXPECT_EQ(slots(s, 4), (std::vector<int>{3, 20, 49, 0}));
+    EXPECT_EQ(positionSlots(s, 4), (std::vector<int>{3, 20, 49, 0}));
 }
 
 TEST(Selection, TickingTwiceRestoresTheState)
@@ -57,9 +43,9 @@ TEST(Selection, RemovingMovesLaterSlotsDown)
 {
     Selection s = ticked({1, 2, 3, 4});
     pretirenumsel(s, 2);
-    EXPECT_EQ(slots(s, 4), (std::vector<int>{1, 3, 4, 0}));
+    EXPECT_EQ(positionSlots(s, 4), (std::vector<int>{1, 3, 4, 0}));
     pretirenumsel(s, 42);
-    EXPECT_EQ(slots(s, 4), (std::vector<int>{1, 3, 4, 0}));
+    EXPECT_EQ(positionSlots(s, 4), (std::vector<int>{1, 3, 4, 0}));
 }
 
 TEST(Selection, AppendingStopsWhenSlotsOneToNinetyEightAreFull)

@@ -3,6 +3,7 @@
 #include "engine/selection.h"
 #include "testfolder.h"
 #include "writefailure.h"
+#include "selectionhelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -39,16 +40,6 @@ TTicketSetRecord record(std::int32_t methodIndex, const std::vector<std::int32_t
     for (std::size_t i = 0; i < slots.size(); ++i)
         r.numbers[i] = slots[i];
     return r;
-}
-
-std::vector<int> tickedNumbers(const Selection &s)
-{
-    std::vector<int> numbers;
-    for (int n = 0; n <= 99; ++n) {
-        if (s.tabcoche[static_cast<std::size_t>(n)] == 1)
-            numbers.push_back(n);
-    }
-    return numbers;
 }
 
 } // namespace

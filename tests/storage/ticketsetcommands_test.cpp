@@ -4,6 +4,7 @@
 #include "storage/ticketset.h"
 #include "testfolder.h"
 #include "writefailure.h"
+#include "selectionhelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -30,21 +31,6 @@ struct RecordingView {
                 [this] { ++countRedraws; }};
     }
 };
-
-std::vector<int> tickedNumbers(const Selection &s)
-{
-    std::vector<int> numbers;
-    for (int n = 0; n <= 99; ++n) {
-        if (s.tabcoche[static_cast<std::size_t>(n)] == 1)
-            numbers.push_back(n);
-    }
-    return numbers;
-}
-
-std::vector<int> firstSlots(const Selection &s, int count)
-{
-    return std::vector<int>(s.tabnumsel.begin() + 1, s.tabnumsel.begin() + 1 + count);
-}
 
 class TicketSetCommands : public testing::Test {
 protected:
@@ -124,7 +110,7 @@ TEST_F(TicketSetCommands, SavedSetLoadsBackAfterTheSelectionChanged)
     load();
     EXPECT_EQ(state.methodListIndex, 2);
     EXPECT_EQ(recorder.methodSelections, (std::vector<int>{2}));
-    EXPECT_EQ(firstSlots(state.selection, 4), (std::vector<int>{7, 3, 12, 0}));
+    EXPECT_EQ(positionSlots(state.selection, 4), (std::vector<int>{7, 3, 12, 0}));
     EXPECT_EQ(tickedNumbers(state.selection), (std::vector<int>{3, 7, 12}));
     EXPECT_TRUE(desktop.boxes.boxes.empty());
 }
@@ -256,7 +242,7 @@ TEST_F(TicketSetCommands, ZerosAfterTheHeaderSelectTheFirstMethodAndTickNothing)
 TEST_F(TicketSetCommands, MethodPositionBeyondTheListLeavesNoSelection)
 {
     TTicketSetRecord r;
-    r.methodIndex = 20;
+    r.methodIndex = static_cast<std::int32_t>(state.methodList.size());
     r.numbers[0] = 9;
     ASSERT_TRUE(saveTicketSet(path(), r));
     load();
