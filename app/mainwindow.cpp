@@ -2,6 +2,7 @@
 
 #include "bulletins/listwindow.h"
 #include "bulletins/viewerwindow.h"
+#include "compare/externalfilepage.h"
 #include "engine/randomselection.h"
 #include "storage/parameterfile.h"
 #include "storage/settingsdialog.h"
@@ -123,6 +124,7 @@ void TForm1::buildWindow()
     m_tabp2->setObjectName("tabp2");
     m_PageControl1->addTab(m_tabp1, QString());
     m_PageControl1->addTab(m_tabp2, QString());
+    m_externalPage = new ExternalFilePage(m_tabp2);
 
     m_Panel1 = new QWidget(client);
     m_Panel1->setObjectName("Panel1");
@@ -683,4 +685,5 @@ void TForm1::pglometlibelles()
     m_Paramtres1->setToolTip(m(50));
     m_Aide1->setTitle(m(32));
     m_Aideenligne1->setText(m(124));
+    m_externalPage->applyTexts([this](int n) { return m_state.message(n); });
 }

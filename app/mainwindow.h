@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QToolButton;
+class ExternalFilePage;
 class FormDialog;
 class TDegradeClass;
 class TForm2;
@@ -120,6 +121,7 @@ private:
     QTabWidget *m_PageControl1 = nullptr;
     QWidget *m_tabp1 = nullptr;
     QWidget *m_tabp2 = nullptr;
+    ExternalFilePage *m_externalPage = nullptr;
     QWidget *m_pgrille = nullptr;
     QLabel *m_Image1 = nullptr;
     QWidget *m_pgrille2 = nullptr;

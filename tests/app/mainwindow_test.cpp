@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -370,4 +371,46 @@ TEST_F(MainWindowTest, RefillingTheListKeepsTheTickedNumbersAndSelectsTheFirstIt
     form->premplimethodes();
     EXPECT_EQ(child<QComboBox>("ComboBox1")->currentIndex(), 0);
     EXPECT_EQ(tickedNumbers(), (std::vector<int>{4, 5}));
+}
+
+TEST_F(MainWindowTest, ApplyingTextsResetsTheSeparatorAndLinesToSkip)
+{
+    start();
+    auto *separator = child<QComboBox>("Combseparateur");
+    auto *skip = child<QComboBox>("combligne");
+    EXPECT_EQ(separator->currentText(), " ");
+    separator->setCurrentIndex(2);
+    skip->setCurrentIndex(5);
+    form->pglometlibelles();
+    EXPECT_EQ(separator->currentIndex(), 0);
+    EXPECT_EQ(skip->currentText(), "0");
+    EXPECT_EQ(child<QPushButton>("bselfic")->text(), "Selectionnez le fichier");
+    EXPECT_EQ(child<QPushButton>("bexternecompare")->text(), "Comparer avec le tirage");
+}
+
+TEST_F(MainWindowTest, SpanishLeavesTheFilePageButtonWithoutCaption)
+{
+    writeBytes(folder.file("QUILVE.PAR"), parameterFile(4, 2));
+    start();
+    EXPECT_EQ(child<QPushButton>("bselfic")->text(), "");
+    EXPECT_EQ(form->findChild<QMenu *>("Aide1")->title(), "Ayuda");
+}
+
+TEST_F(MainWindowTest, GridRangeFieldsTakeOnlyDigitsUpToFiveCharacters)
+{
+    start();
+    auto *first = child<QLineEdit>("Gpremier");
+    auto *last = child<QLineEdit>("gdernier");
+    EXPECT_EQ(first->text(), "1");
+    EXPECT_EQ(last->text(), "99999");
+    EXPECT_EQ(last->maxLength(), 5);
+    first->setFocus();
+    first->end(false);
+    QTest::keyClicks(first, "2a-3");
+    EXPECT_EQ(first->text(), "123");
+    QTest::keyClick(first, Qt::Key_Backspace);
+    EXPECT_EQ(first->text(), "123");
+    last->clear();
+    QTest::keyClicks(last, "123766");
+    EXPECT_EQ(last->text(), "12376");
 }
