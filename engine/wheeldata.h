@@ -8,6 +8,7 @@ struct GeneratedTable {
     int method = 0;
     int count = 0;
     const char *positions = nullptr;
+    const char *construction = nullptr;  // how the tool built the table, in a few words
 
     // Grid `index` (1-based) of the table.
     Grid grid(int index) const;

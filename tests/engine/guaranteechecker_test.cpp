@@ -35,8 +35,8 @@ std::vector<Grid> allSixSubsets(int v)
         if (i < 0)
             return grids;
         ++g[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < 6; ++j)
-            g[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(g[static_cast<std::size_t>(j - 1)] + 1);
+        for (std::size_t j = static_cast<std::size_t>(i) + 1; j < 6; ++j)
+            g[j] = static_cast<std::uint8_t>(g[j - 1] + 1);
     }
 }
 

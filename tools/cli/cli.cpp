@@ -168,16 +168,10 @@ int verifyMethods(const std::vector<std::string> &args, std::ostream &out)
         const Tmethode &r = row(rows, m);
         const std::vector<Grid> grids = gridTable(m);
         const GuaranteeResult result = checkGuarantee(r.nbnumeros, r.garantie, r.condition, grids);
-        out << m << ' ' << int{r.garantie} << '/' << int{r.condition} << '/' << int{r.nbnumeros}
-            << '/' << r.nbgrilles;
-        if (result.holds()) {
-            out << " ok";
-        } else {
-            out << " FAIL " << result.failing << " of " << result.draws;
+        if (!result.holds())
             status = exitGuaranteeFails;
-        }
         // Large methods take a while: show each result as soon as it is known.
-        out << std::endl;
+        out << verifyLine(m, r, result) << std::endl;
     }
     return status;
 }
@@ -219,4 +213,14 @@ int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream
         err << "mirazol-cli: " << e.what() << '\n';
         return exitBadArguments;
     }
+}
+
+std::string verifyLine(int method, const Tmethode &row, const GuaranteeResult &result)
+{
+    std::string line = std::to_string(method) + ' ' + std::to_string(row.garantie) + '/' +
+                       std::to_string(row.condition) + '/' + std::to_string(row.nbnumeros) + '/' +
+                       std::to_string(row.nbgrilles);
+    if (result.holds())
+        return line + " ok";
+    return line + " FAIL " + std::to_string(result.failing) + " of " + std::to_string(result.draws);
 }

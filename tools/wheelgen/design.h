@@ -35,7 +35,3 @@ std::vector<Grid> toGrids(const Design &design);
 
 // The grids as a design of 6-point blocks over v points.
 Design fromGrids(int v, const std::vector<Grid> &grids);
-
-// Whether the design meets the requirement, proven with the engine's checker (k = 6), or by
-// plain enumeration for smaller blocks.
-bool meets(const Design &design, const Requirement &requirement);

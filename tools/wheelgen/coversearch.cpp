@@ -1,10 +1,8 @@
-#include "annealer.h"
+#include "coversearch.h"
 
-#include <cstdlib>
 #include <algorithm>
 #include <bit>
 #include <climits>
-#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -14,13 +12,15 @@ std::uint64_t rotl(std::uint64_t x, int k)
     return (x << k) | (x >> (64 - k));
 }
 
-// The n-th (0-based) point of a block.
-int nthPoint(Block block, std::uint32_t n)
-{
-    for (; n > 0; --n)
-        block &= block - 1;
-    return std::countr_zero(block);
-}
+// Moves weighed per step when a move must be made and unmade to be weighed.
+constexpr std::size_t lotteryMovesWeighed = 12;
+
+// Up to this many c-subsets per g-subset, weighing every move is cheap enough.
+constexpr std::uint64_t cheapFlip = 100;
+
+// Steps for which a point taken out of a block stays out of it: this many and up to as many more.
+constexpr std::uint32_t tabuTenure = 5;
+
 
 Block allPoints(int v)
 {
@@ -41,10 +41,6 @@ void forCombinations(Block pool, Block base, int count, const F &f)
         forCombinations(pool, base | lowest, count - 1, f);
     }
 }
-
-std::uint64_t tabuTenure = std::uint64_t(atoi(getenv("TT")));
-double startTemperature = atof(getenv("T0"));
-double endTemperature = atof(getenv("T1"));
 
 } // namespace
 
@@ -78,12 +74,7 @@ std::uint32_t Random::below(std::uint32_t bound)
     return static_cast<std::uint32_t>(((next() >> 32) * bound) >> 32);
 }
 
-double Random::unit()
-{
-    return static_cast<double>(next() >> 11) * 0x1.0p-53;
-}
-
-Annealer::Annealer(const Requirement &requirement, std::uint64_t seed)
+CoverSearch::CoverSearch(const Requirement &requirement, std::uint64_t seed)
     : m_r(requirement), m_random(seed)
 {
     for (int n = 0; n <= 64; ++n) {
@@ -92,17 +83,26 @@ Annealer::Annealer(const Requirement &requirement, std::uint64_t seed)
     }
 }
 
-void Annealer::load(const std::vector<Block> &blocks)
+std::vector<Block> CoverSearch::randomBlocks(std::size_t count)
 {
-    const std::uint64_t subsets = binomial(m_r.v, m_r.g);
+    std::vector<Block> blocks;
+    for (std::size_t i = 0; i < count; ++i) {
+        Block block = 0;
+        while (std::popcount(block) < m_r.k)
+            block |= Block{1} << m_random.below(static_cast<std::uint32_t>(m_r.v));
+        blocks.push_back(block);
+    }
+    return blocks;
+}
+
+void CoverSearch::load(const std::vector<Block> &blocks)
+{
     const std::uint64_t draws = binomial(m_r.v, m_r.c);
-    m_blocksPerSubset.assign(subsets, 0);
+    m_blocksPerSubset.assign(binomial(m_r.v, m_r.g), 0);
     if (m_r.c > m_r.g)
         m_metSubsetsPerDraw.assign(draws, 0);
     m_uncovered.resize(draws);
     m_uncoveredIndex.resize(draws);
-    m_weight.assign(draws, 1);
-    m_weightedCost = draws;
     for (std::uint32_t d = 0; d < draws; ++d) {
         m_uncovered[d] = d;
         m_uncoveredIndex[d] = static_cast<std::int32_t>(d);
@@ -114,7 +114,7 @@ void Annealer::load(const std::vector<Block> &blocks)
     }
 }
 
-std::uint32_t Annealer::rankOf(Block set) const
+std::uint32_t CoverSearch::rankOf(Block set) const
 {
     std::uint64_t rank = 0;
     for (int i = 1; set != 0; ++i) {
@@ -124,7 +124,7 @@ std::uint32_t Annealer::rankOf(Block set) const
     return static_cast<std::uint32_t>(rank);
 }
 
-Block Annealer::unrankDraw(std::uint32_t rank) const
+Block CoverSearch::unrankDraw(std::uint32_t rank) const
 {
     Block draw = 0;
     int p = m_r.v - 1;
@@ -138,7 +138,7 @@ Block Annealer::unrankDraw(std::uint32_t rank) const
     return draw;
 }
 
-void Annealer::coverDraw(std::uint32_t draw)
+void CoverSearch::coverDraw(std::uint32_t draw)
 {
     const std::int32_t at = m_uncoveredIndex[draw];
     const std::uint32_t last = m_uncovered.back();
@@ -146,17 +146,15 @@ void Annealer::coverDraw(std::uint32_t draw)
     m_uncoveredIndex[last] = at;
     m_uncovered.pop_back();
     m_uncoveredIndex[draw] = -1;
-    m_weightedCost -= m_weight[draw];
 }
 
-void Annealer::uncoverDraw(std::uint32_t draw)
+void CoverSearch::uncoverDraw(std::uint32_t draw)
 {
     m_uncoveredIndex[draw] = static_cast<std::int32_t>(m_uncovered.size());
     m_uncovered.push_back(draw);
-    m_weightedCost += m_weight[draw];
 }
 
-void Annealer::addSubset(Block subset)
+void CoverSearch::addSubset(Block subset)
 {
     const std::uint32_t rank = rankOf(subset);
     if (m_blocksPerSubset[rank]++ != 0)
@@ -172,7 +170,7 @@ void Annealer::addSubset(Block subset)
     });
 }
 
-void Annealer::removeSubset(Block subset)
+void CoverSearch::removeSubset(Block subset)
 {
     const std::uint32_t rank = rankOf(subset);
     if (--m_blocksPerSubset[rank] != 0)
@@ -188,28 +186,29 @@ void Annealer::removeSubset(Block subset)
     });
 }
 
-void Annealer::addBlock(Block block)
+void CoverSearch::addBlock(Block block)
 {
     forCombinations(block, 0, m_r.g, [this](Block s) { addSubset(s); });
 }
 
-void Annealer::removeBlock(Block block)
+void CoverSearch::removeBlock(Block block)
 {
     forCombinations(block, 0, m_r.g, [this](Block s) { removeSubset(s); });
 }
 
-void Annealer::moveBlock(std::size_t index, int out, int in)
+void CoverSearch::moveBlock(std::size_t index, int out, int in)
 {
     const Block old = m_blocks[index];
-    const Block moved = (old & ~(Block{1} << out)) | (Block{1} << in);
     const Block inBit = Block{1} << in;
     const Block outBit = Block{1} << out;
+    const Block moved = (old & ~outBit) | inBit;
+    // Gains first, so that draws held by both the old and the new block never flicker.
     forCombinations(moved & ~inBit, inBit, m_r.g - 1, [this](Block s) { addSubset(s); });
     forCombinations(old & ~outBit, outBit, m_r.g - 1, [this](Block s) { removeSubset(s); });
     m_blocks[index] = moved;
 }
 
-std::int64_t Annealer::moveDelta(std::size_t index, int out, int in)
+std::int64_t CoverSearch::moveDelta(std::size_t index, int out, int in)
 {
     const Block old = m_blocks[index];
     const Block inBit = Block{1} << in;
@@ -222,87 +221,128 @@ std::int64_t Annealer::moveDelta(std::size_t index, int out, int in)
         forCombinations(moved & ~inBit, inBit, m_r.g - 1, [&](Block s) {
             const std::uint32_t r = rankOf(s);
             if (m_blocksPerSubset[r] == 0)
-                delta -= m_weight[r];
+                --delta;
         });
         forCombinations(old & ~outBit, outBit, m_r.g - 1, [&](Block s) {
             const std::uint32_t r = rankOf(s);
             if (m_blocksPerSubset[r] == 1)
-                delta += m_weight[r];
+                ++delta;
         });
         return delta;
     }
-    const std::int64_t before = m_weightedCost;
+    const auto before = static_cast<std::int64_t>(m_uncovered.size());
     moveBlock(index, out, in);
-    const std::int64_t delta = m_weightedCost - before;
+    const std::int64_t delta = static_cast<std::int64_t>(m_uncovered.size()) - before;
     moveBlock(index, in, out);
     return delta;
 }
 
-bool Annealer::anneal(std::uint64_t moves)
+bool CoverSearch::search(std::uint64_t steps)
 {
     struct Move {
-        std::uint32_t index;
+        std::size_t index;
         int out;
         int in;
     };
+    std::vector<Move> moves;
     std::vector<Move> bestMoves;
-    if (m_tabuUntil.size() != m_blocks.size() * 64)
-        m_tabuUntil.assign(m_blocks.size() * 64, 0);
-    for (std::uint64_t move = 0; move < moves; ++move) {
-        if (m_uncovered.empty())
-            return true;
-        ++m_moves;
+    if (m_blocks.empty())
+        return m_uncovered.empty();
+    m_tabuUntil.assign(m_blocks.size() * 64, 0);
+    for (std::uint64_t step = 0; step < steps && !m_uncovered.empty(); ++step) {
+        ++m_steps;
         const Block draw =
             unrankDraw(m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))]);
-        // Blocks one point short of meeting the draw in g points; else the closest ones.
-        int most = -1;
+        // The blocks closest to the draw (g-1 common points at best) get one of its points.
+        int closest = 0;
         for (const Block block : m_blocks)
-            most = std::max(most, std::popcount(block & draw));
-        bestMoves.clear();
-        std::int64_t bestDelta = INT64_MAX;
+            closest = std::max(closest, std::popcount(block & draw));
+        moves.clear();
         for (std::size_t i = 0; i < m_blocks.size(); ++i) {
             const Block block = m_blocks[i];
-            if (std::popcount(block & draw) != most)
+            if (std::popcount(block & draw) != closest)
                 continue;
             for (const int out : pointsOf(block & ~draw)) {
-                for (const int in : pointsOf(draw & ~block)) {
-                    const std::int64_t delta = moveDelta(i, out, in);
-                    const bool tabu = m_tabuUntil[i * 64 + static_cast<std::size_t>(in)] > m_moves;
-                    if (tabu)
-                        continue;
-                    if (delta < bestDelta) {
-                        bestDelta = delta;
-                        bestMoves.clear();
-                    }
-                    if (delta == bestDelta)
-                        bestMoves.push_back({static_cast<std::uint32_t>(i), out, in});
-                }
+                for (const int in : pointsOf(draw & ~block))
+                    moves.push_back({i, out, in});
             }
+        }
+        // A lottery move is weighed by making and unmaking it: when that touches many c-subsets
+        // only a sample is weighed.
+        std::size_t weighed = moves.size();
+        const std::size_t sample =
+            m_movesWeighed > 0 ? m_movesWeighed
+            : m_r.c > m_r.g && binomial(m_r.v - m_r.g, m_r.c - m_r.g) > cheapFlip
+                ? lotteryMovesWeighed
+                : SIZE_MAX;
+        if (weighed > sample) {
+            for (std::size_t j = 0; j < sample; ++j) {
+                const std::size_t pick =
+                    j + m_random.below(static_cast<std::uint32_t>(moves.size() - j));
+                std::swap(moves[j], moves[pick]);
+            }
+            weighed = sample;
+        }
+        bestMoves.clear();
+        std::int64_t bestDelta = INT64_MAX;
+        for (std::size_t j = 0; j < weighed; ++j) {
+            if (m_tabuUntil[moves[j].index * 64 + static_cast<std::size_t>(moves[j].in)] > m_steps)
+                continue;
+            const std::int64_t delta = moveDelta(moves[j].index, moves[j].out, moves[j].in);
+            if (delta < bestDelta) {
+                bestDelta = delta;
+                bestMoves.clear();
+            }
+            if (delta == bestDelta)
+                bestMoves.push_back(moves[j]);
         }
         if (bestMoves.empty())
             continue;
         const Move chosen = bestMoves[m_random.below(static_cast<std::uint32_t>(bestMoves.size()))];
         moveBlock(chosen.index, chosen.out, chosen.in);
+        // The point taken out may not come back into this block for a few steps.
         m_tabuUntil[chosen.index * 64 + static_cast<std::size_t>(chosen.out)] =
-            m_moves + tabuTenure + m_random.below(tabuTenure);
-        if (bestDelta >= 0) {
-            // A local minimum: draws that stay uncovered weigh more from now on.
-            for (const std::uint32_t d : m_uncovered)
-                ++m_weight[d];
-            m_weightedCost += static_cast<std::int64_t>(m_uncovered.size());
-        }
+            m_steps + tabuTenure + m_random.below(tabuTenure);
     }
     return m_uncovered.empty();
 }
 
-void Annealer::dropWeakestBlock()
+bool CoverSearch::useEveryPoint()
+{
+    Block used = 0;
+    for (const Block block : m_blocks)
+        used |= block;
+    for (const int p : pointsOf(allPoints(m_r.v) & ~used)) {
+        bool placed = false;
+        for (std::size_t i = 0; i < m_blocks.size() && !placed; ++i) {
+            for (const int out : pointsOf(m_blocks[i])) {
+                // A point held by this block alone must stay.
+                Block others = 0;
+                for (std::size_t j = 0; j < m_blocks.size(); ++j)
+                    others |= j == i ? 0 : m_blocks[j];
+                if (!(others & (Block{1} << out)))
+                    continue;
+                if (moveDelta(i, out, p) <= 0) {
+                    moveBlock(i, out, p);
+                    placed = true;
+                    break;
+                }
+            }
+        }
+        if (!placed)
+            return false;
+    }
+    return true;
+}
+
+void CoverSearch::dropWeakestBlock()
 {
     std::size_t weakest = 0;
-    std::size_t weakestCost = SIZE_MAX;
+    std::size_t weakestLoss = SIZE_MAX;
     for (std::size_t i = 0; i < m_blocks.size(); ++i) {
         removeBlock(m_blocks[i]);
-        if (m_uncovered.size() < weakestCost) {
-            weakestCost = m_uncovered.size();
+        if (m_uncovered.size() < weakestLoss) {
+            weakestLoss = m_uncovered.size();
             weakest = i;
         }
         addBlock(m_blocks[i]);
@@ -311,16 +351,19 @@ void Annealer::dropWeakestBlock()
     m_blocks.erase(m_blocks.begin() + static_cast<std::ptrdiff_t>(weakest));
 }
 
-void Annealer::reduce(std::size_t goal, std::uint64_t movesPerLevel, std::uint64_t totalMoves)
+void CoverSearch::reduce(std::size_t goal, std::uint64_t stepsPerLevel, std::uint64_t totalSteps,
+                         const std::function<void(const std::vector<Block> &)> &reached)
 {
     std::vector<Block> best = m_blocks;
-    const std::uint64_t end = m_moves + totalMoves;
-    while (m_blocks.size() > goal && m_moves < end) {
+    const std::uint64_t end = m_steps + totalSteps;
+    while (m_blocks.size() > goal && m_steps < end) {
         dropWeakestBlock();
-        if (!anneal(std::min(movesPerLevel, end - m_moves))) {
+        if (!search(std::min(stepsPerLevel, end - m_steps))) {
             load(best);
             return;
         }
         best = m_blocks;
+        if (reached)
+            reached(m_blocks);
     }
 }

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "design.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Deterministic pseudo-random numbers (xoshiro256**), the same on every platform.
+class Random {
+public:
+    explicit Random(std::uint64_t seed);
+    std::uint64_t next();
+    // Uniform in 0..bound-1; bound > 0.
+    std::uint32_t below(std::uint32_t bound);
+
+private:
+    std::uint64_t m_s[4];
+};
+
+// Tabu search over a fixed number of blocks. The cost is the number of c-subsets that meet no
+// block in g points. A step takes a random uncovered c-subset and makes the best of the moves
+// that cover it, even when it costs more, each move exchanging one point of one block (the
+// neighbourhood of Nurmela and Östergård); a point taken out of a block may not return to it
+// for a few steps, so the search does not fall back into the minimum it just left. Per g-subset
+// the search keeps how many blocks contain it and per c-subset how many of its g-subsets are
+// contained in a block, so a move touches only the counters it flips. Everything is
+// deterministic for a given seed.
+class CoverSearch {
+public:
+    CoverSearch(const Requirement &requirement, std::uint64_t seed);
+
+    // Replaces the current blocks.
+    void load(const std::vector<Block> &blocks);
+    const std::vector<Block> &blocks() const { return m_blocks; }
+    // c-subsets currently met by no block in g points.
+    std::size_t uncovered() const { return m_uncovered.size(); }
+    // Steps made since the search was created.
+    std::uint64_t stepsMade() const { return m_steps; }
+
+    // Weighs at most `moves` of a step's moves, a random sample; 0 restores the default: every
+    // move, or 12 for lotteries where a move touches many c-subsets.
+    void weighAtMost(std::size_t moves) { m_movesWeighed = moves; }
+
+    // `count` random blocks of k points.
+    std::vector<Block> randomBlocks(std::size_t count);
+
+    // Moves points that no block holds into blocks, one at a time, where the move uncovers
+    // nothing; returns whether every point is then in some block.
+    bool useEveryPoint();
+
+    // Searches until every c-subset is covered or `steps` steps were made; returns whether
+    // every c-subset is covered.
+    bool search(std::uint64_t steps);
+
+    // From a design that covers everything: removes the block whose loss uncovers the fewest
+    // c-subsets and searches again, while the count is above `goal`, each count is reached
+    // within `stepsPerLevel` steps and all levels together stay within `totalSteps`.
+    // Keeps the last design that covers everything. `reached` is told every lower count reached.
+    void reduce(std::size_t goal, std::uint64_t stepsPerLevel, std::uint64_t totalSteps,
+                const std::function<void(const std::vector<Block> &)> &reached = {});
+
+private:
+    void addBlock(Block block);
+    void removeBlock(Block block);
+    void addSubset(Block subset);
+    void removeSubset(Block subset);
+    void coverDraw(std::uint32_t draw);
+    void uncoverDraw(std::uint32_t draw);
+    std::uint32_t rankOf(Block set) const;
+    Block unrankDraw(std::uint32_t rank) const;
+    void moveBlock(std::size_t index, int out, int in);
+    // Change of the cost if point `out` of block `index` became `in`.
+    std::int64_t moveDelta(std::size_t index, int out, int in);
+    void dropWeakestBlock();
+
+    Requirement m_r;
+    Random m_random;
+    std::uint64_t m_binomial[65][7] = {};
+    std::vector<Block> m_blocks;
+    std::uint64_t m_steps = 0;
+    std::size_t m_movesWeighed = 0;
+    std::vector<std::uint16_t> m_blocksPerSubset;   // by colex rank of the g-subset
+    std::vector<std::uint8_t> m_metSubsetsPerDraw;  // by colex rank of the c-subset (c > g)
+    std::vector<std::uint64_t> m_tabuUntil;         // by block * 64 + point: step it may return
+    std::vector<std::uint32_t> m_uncovered;
+    std::vector<std::int32_t> m_uncoveredIndex;     // -1 when the c-subset is covered
+};
