@@ -54,6 +54,19 @@ std::optional<std::string> runFileDialog(QFileDialog &dialog, const FileDialogOp
     }
 }
 
+// The printable area in device units, measured from the paper's corner: the paper less the
+// printer's minimum margins.
+QRect printableArea(const QPrinter &printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    const QMarginsF margins = layout.minimumMargins();
+    const int dpi = printer.resolution();
+    return layout.fullRectPixels(dpi).adjusted(qRound(margins.left() * dpi), qRound(margins.top() * dpi),
+                                               -qRound(margins.right() * dpi),
+                                               -qRound(margins.bottom() * dpi));
+}
+
 } // namespace
 
 BoxAnswer QtMessageBoxes::show(const std::string &title, const std::string &body,
@@ -107,9 +120,13 @@ std::optional<std::string> QtFileDialogs::saveFile(const FileDialogOptions &opti
     return runFileDialog(dialog, options);
 }
 
-QtPrinter::QtPrinter() : m_printer(QPrinter::HighResolution)
+QtPrinter::QtPrinter(const std::string &pdfFile) : m_printer(QPrinter::HighResolution)
 {
     m_printer.setFullPage(true);
+    if (!pdfFile.empty()) {
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
+        m_printer.setOutputFileName(qs(pdfFile));
+    }
 }
 
 QtPrinter::~QtPrinter()
@@ -192,12 +209,12 @@ void QtPrinter::lineTo(int x, int y)
 
 int QtPrinter::pageWidth()
 {
-    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width();
+    return printableArea(m_printer).width();
 }
 
 int QtPrinter::pageHeight()
 {
-    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
+    return printableArea(m_printer).height();
 }
 
 int QtPrinter::dpiX()
@@ -212,12 +229,12 @@ int QtPrinter::dpiY()
 
 int QtPrinter::offsetX()
 {
-    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).left();
+    return printableArea(m_printer).left();
 }
 
 int QtPrinter::offsetY()
 {
-    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).top();
+    return printableArea(m_printer).top();
 }
 
 void QtShell::openDocument(const std::string &path)

@@ -22,9 +22,10 @@ public:
 };
 
 // The default printer through QPrinter in high resolution: device units are printer dots.
+// Given a file name, the pages go to that PDF file instead.
 class QtPrinter : public Printer {
 public:
-    QtPrinter();
+    explicit QtPrinter(const std::string &pdfFile = {});
     ~QtPrinter() override;
     bool beginDoc(const std::string &title) override;
     void endDoc() override;
