@@ -70,6 +70,9 @@ TForm1::TForm1(Platform platform, std::string programFolder, QWidget *parent)
     m_state.programFolder = std::move(programFolder);
     setObjectName("TForm1");
     setWindowTitle("MIRAZOLSYSTEMES");
+    // Fixed single border: system menu, minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildWindow();
     buildMenus();
     m_Image1->setPixmap(gridBackground(static_cast<int>(DisplayLayout::Normal)));

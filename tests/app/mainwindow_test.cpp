@@ -52,6 +52,9 @@ TEST_F(MainWindowTest, ClientAreaAndPlacementFollowTheFixedGeometry)
 {
     start();
     EXPECT_EQ(form->centralWidget()->size(), QSize(641, 460));
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(child<QTabWidget>("PageControl1")->geometry(), QRect(0, 89, 641, 352));
     EXPECT_EQ(child<QComboBox>("ComboBox1")->geometry(), QRect(275, 34, 366, 21));
     EXPECT_EQ(child<QPushButton>("bimpbull")->geometry(), QRect(447, 93, 182, 37));
