@@ -67,12 +67,4 @@ struct AppState {
         if (::pdeveloppegrille(selection, i) && gridExpanded)
             gridExpanded();
     }
-
-    // Consumer start: grid 1, the selected method and its grid count.
-    void pcommenceparcours()
-    {
-        const int m = pnumeromethode();
-        const Tmethode *row = method(m);
-        ::pcommenceparcours(selection, m, row ? row->nbgrilles : 0);
-    }
 };

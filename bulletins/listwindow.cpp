@@ -79,16 +79,15 @@ void TForm5::FormActivate()
 
 void TForm5::premplilistebulletin()
 {
-    m_state.pcommenceparcours();
-    const std::string label = m_state.message(146);
+    const int m = m_state.pnumeromethode();
+    const Tmethode *row = m_state.method(m);
+    const std::vector<std::string> texts =
+        listLines(m_state.selection, m, row ? row->nbgrilles : 0, m_state.message(146),
+                  m_state.gridExpanded);
     QStringList lines;
-    const int count = m_state.selection.nbgrillescourant;
-    if (count > 0)
-        lines.reserve(count);
-    for (int i = 1; i <= count; ++i) {
-        m_state.pdeveloppegrille(i);
-        lines.append(QString::fromStdString(listLine(label, i, m_state.selection.tabgrille)));
-    }
+    lines.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string &text : texts)
+        lines.append(QString::fromStdString(text));
     m_lines->setStringList(lines);
 }
 
