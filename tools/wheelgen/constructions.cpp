@@ -125,12 +125,25 @@ Design derived(const Design &design)
     return result;
 }
 
-Design extendByPoint(const Design &large, const Design &small)
+Design extendByPoint(const Design &large, const Design &small, int points)
 {
-    Design result{large.v + 1, large.k, large.blocks};
-    const Block added = Block{1} << large.v;
+    Design result{large.v + points, large.k, large.blocks};
+    const Block added = ((Block{1} << points) - 1) << large.v;
     for (const Block block : small.blocks)
         result.blocks.push_back(block | added);
+    return result;
+}
+
+Design restricted(const Design &design, int v)
+{
+    Design result{v, design.k, {}};
+    const Block kept = (Block{1} << v) - 1;
+    for (const Block block : design.blocks) {
+        Block part = block & kept;
+        for (int p = 0; std::popcount(part) < design.k; ++p)
+            part |= Block{1} << p;
+        result.blocks.push_back(part);
+    }
     return result;
 }
 

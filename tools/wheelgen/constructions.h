@@ -18,9 +18,15 @@ Design steinerTwentyTwo();
 // with blocks one point smaller (a derived design).
 Design derived(const Design &design);
 
-// Adds a new point v to every block of `small` (v points, blocks of k-1) and keeps every block
-// of `large` (v points, blocks of k): C(v+1,k,t) <= C(v,k,t) + C(v,k-1,t-1).
-Design extendByPoint(const Design &large, const Design &small);
+// The design on its first `v` points: each block loses the other points and is filled up again
+// with the smallest points it lacks, so every t-subset of those v points stays covered.
+Design restricted(const Design &design, int v);
+
+// Adds `points` new points v, v+1, ... to every block of `small` (v points, blocks of k-points)
+// and keeps every block of `large` (v points, blocks of k): C(v+1,k,t) <= C(v,k,t) +
+// C(v,k-1,t-1), and with two points C(v+2,k,t) <= C(v,k,t) + C(v,k-2,t-1), since a t-subset
+// holding both new points needs only t-2 <= t-1 of the old ones.
+Design extendByPoint(const Design &large, const Design &small, int points = 1);
 
 // Places `second` on the points after those of `first`: a draw of c numbers over both parts puts
 // at least c1 in the first or c2 in the second when c1 + c2 = c + 1.

@@ -33,6 +33,7 @@ public:
     // Replaces the current blocks.
     void load(const std::vector<Block> &blocks);
     const std::vector<Block> &blocks() const { return m_blocks; }
+    const Requirement &requirement() const { return m_r; }
     // c-subsets currently met by no block in g points.
     std::size_t uncovered() const { return m_uncovered.size(); }
     // Steps made since the search was created.

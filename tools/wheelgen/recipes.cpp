@@ -3,6 +3,7 @@
 #include "bounds.h"
 #include "constructions.h"
 #include "coversearch.h"
+#include "orbitcover.h"
 
 #include "engine/methodcatalogue.h"
 
@@ -27,6 +28,8 @@ constexpr std::uint64_t defaultTotalSteps = 1000000;
 // Covering steps are cheap and the coverings of the catalogue tight: they get more.
 constexpr std::uint64_t coveringStepsPerLevel = 500000;
 constexpr std::uint64_t coveringTotalSteps = 5000000;
+// Tight rows searched at one count: lowering from a larger start stalls above it.
+constexpr std::uint64_t directSteps = 10000000;
 
 // Rows whose search needs another goal or budget than the default (goal 0 = lower bound).
 constexpr SearchPlan searchPlans[] = {
@@ -46,6 +49,9 @@ constexpr SearchPlan searchPlans[] = {
     {143, 11, defaultStepsPerLevel, defaultTotalSteps, 143, 0, 100},
     {145, 0, defaultStepsPerLevel, 1500000, 145, 24, 130},
     {156, 104, defaultStepsPerLevel, defaultTotalSteps, 156, 0, 100},
+    // Searched straight at the catalogue count with a long first level.
+    {16, 6, directSteps, directSteps, 1, 0, 100},
+    {41, 118, directSteps, directSteps, 1, 0, 100},
 };
 
 // Rows built as two parts side by side: the first on `firstPoints` points with condition
@@ -56,17 +62,43 @@ struct JoinPlan {
     int firstCondition;
 };
 constexpr JoinPlan joinPlans[] = {
-    {146, 10, 3}, {147, 10, 3}, {148, 11, 3}, {149, 11, 3}, {150, 12, 3},
+    {15, 8, 3},   {146, 10, 3}, {147, 10, 3}, {148, 11, 3}, {149, 11, 3}, {150, 12, 3},
     {151, 12, 3}, {152, 13, 3}, {153, 13, 3}, {154, 14, 3},
 };
 
+// Rows made of whole orbits of a point group, chosen by OrbitCover: fewer choices than single
+// grids, so the search reaches counts that the search over single grids does not.
+struct OrbitPlan {
+    int method;
+    PointGroup group;
+    int goal;
+    std::uint64_t steps;
+    std::uint64_t seed;
+};
+constexpr OrbitPlan orbitPlans[] = {
+    {70, {15, 1, 1, 2}, 55, 30000, 1},
+    {144, {6, 3, 0, 1}, 12, 30000, 1},
+};
+
+std::string describe(const PointGroup &group)
+{
+    std::string text = group.copies > 1 ? std::to_string(group.copies) + " copies of Z" +
+                                              std::to_string(group.n)
+                                        : "Z" + std::to_string(group.n);
+    if (group.multiplier > 1)
+        text += " with x -> " + std::to_string(group.multiplier) + "x";
+    if (group.fixed > 0)
+        text += " + " + std::to_string(group.fixed) + " fixed";
+    return text;
+}
+
 // Rows that no recipe has reached within a budget of minutes, so they are not attempted: tight
-// coverings (41, 47, 48, 49, 50, 71, 72, 73, 76, 85), lotteries whose search stalls a few grids
-// above the catalogue count, and lotteries over 30 to 45 points, where neither two parts side by
-// side nor a search from random grids comes near it.
-constexpr int unreachedRows[] = {15,  16,  41,  45,  47,  48,  49,  50,  59,  60,  65,  66,
-                                 67,  68,  69,  70,  71,  72,  73,  76,  77,  78,  79,  80,
-                                 85,  107, 108, 109, 110, 111, 112, 113, 144, 157};
+// coverings (47, 48, 49, 71, 72, 73, 76), lotteries where neither the search nor the orbit
+// search reaches the catalogue count, and lotteries over 30 to 49 points, where two parts side
+// by side still come a grid or more above it.
+constexpr int unreachedRows[] = {45,  47,  48,  49,  59,  60,  65,  66,
+                                 67,  68,  69,  71,  72,  73,  76,  77,  78,  79,  80,
+                                 107, 108, 109, 110, 111, 112, 113, 157};
 
 // The catalogue row with these parameters that the tool builds, or 0.
 int rowWith(const Requirement &r)
@@ -131,6 +163,13 @@ Design Builder::searched(const Requirement &r, std::size_t start, std::size_t go
     CoverSearch search(r, seed);
     search.weighAtMost(movesWeighed);
     search.load(search.randomBlocks(start));
+    return lowered(search, goal, stepsPerLevel, totalSteps, method);
+}
+
+Design Builder::lowered(CoverSearch &search, std::size_t goal, std::uint64_t stepsPerLevel,
+                        std::uint64_t totalSteps, int method)
+{
+    const Requirement r = search.requirement();
     if (!search.search(stepsPerLevel)) {
         m_log << "  " << r.g << " if " << r.c << " among " << r.v << " (blocks of " << r.k
               << "): no design of " << search.blocks().size() << " blocks, "
@@ -234,6 +273,23 @@ Construction Builder::construct(int method)
         const Design d = extendByPoint(s24, extendByPoint(s23, extendByPoint(s22, pairs)));
         return {d, "S(5,6,24) + point on S(4,5,23) + point on S(3,4,22) + point on C(22,3,2)"};
     }
+    case 85: {
+        const Design pairs =
+            searched({22, 4, 2, 2}, 45, 39, defaultStepsPerLevel, defaultTotalSteps, 85);
+        if (pairs.blocks.empty())
+            return {};
+        return {extendByPoint(steinerTwentyTwoCached(), pairs, 2),
+                "S(3,6,22) + two points on C(22,4,2)"};
+    }
+    case 50: {
+        // S(3,6,22) without two points still meets every triple of the other 20; the search
+        // then drops the grids it can spare.
+        CoverSearch search(r, 50);
+        search.load(restricted(steinerTwentyTwoCached(), 20).blocks);
+        const Design d = lowered(search, catalogueCount, coveringStepsPerLevel,
+                                 coveringTotalSteps, method);
+        return {d, "S(3,6,22) without two points, lowered by tabu search"};
+    }
     case 75: {
         const Design pairs =
             searched({22, 5, 2, 2}, 27, 27, defaultStepsPerLevel, defaultStepsPerLevel, 75);
@@ -259,6 +315,15 @@ Construction Builder::construct(int method)
                     std::to_string(join.firstPoints) + " beside " + std::to_string(r.g) + " if " +
                     std::to_string(r.c + 1 - join.firstCondition) + " among " +
                     std::to_string(r.v - join.firstPoints)};
+    }
+    for (const OrbitPlan &orbits : orbitPlans) {
+        if (orbits.method != method)
+            continue;
+        OrbitCover cover(r, orbits.group);
+        m_log << "  " << cover.blockOrbits() << " orbits of grids, " << cover.subsetOrbits()
+              << " of draws\n";
+        return {cover.solve(static_cast<std::size_t>(orbits.goal), orbits.steps, orbits.seed),
+                "orbits of " + describe(orbits.group)};
     }
     const SearchPlan plan = planFor(method);
     const std::size_t goal =

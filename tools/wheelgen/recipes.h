@@ -1,5 +1,6 @@
 #pragma once
 
+#include "coversearch.h"
 #include "design.h"
 
 #include <functional>
@@ -36,6 +37,9 @@ private:
     Design searched(const Requirement &r, std::size_t start, std::size_t goal,
                     std::uint64_t stepsPerLevel, std::uint64_t totalSteps, std::uint64_t seed,
                     int method = 0, std::size_t movesWeighed = 0);
+    // Lowers the design loaded in `search` as `searched` does.
+    Design lowered(CoverSearch &search, std::size_t goal, std::uint64_t stepsPerLevel,
+                   std::uint64_t totalSteps, int method);
     // The best design built so far for these parameters, or nullptr.
     const Design *known(const Requirement &r) const;
     void remember(const Requirement &r, const Design &design);

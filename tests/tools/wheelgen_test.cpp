@@ -1,0 +1,95 @@
+#include "constructions.h"
+#include "orbitcover.h"
+
+#include "engine/guaranteechecker.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+GuaranteeResult check(const Design &design, int g, int c)
+{
+    const std::vector<Grid> grids = toGrids(design);
+    return checkGuarantee(design.v, g, c, grids);
+}
+
+bool allBlocksHaveSixPoints(const Design &design)
+{
+    return std::all_of(design.blocks.begin(), design.blocks.end(),
+                       [](Block b) { return std::popcount(b) == 6; });
+}
+
+} // namespace
+
+TEST(PointGroup, TurnsEachCopyAndLeavesFixedPointsInPlace)
+{
+    const PointGroup group{5, 2, 1, 2};
+    const auto generators = group.generators();
+    ASSERT_EQ(generators.size(), 2u);
+    EXPECT_EQ(generators[0], (std::vector<int>{1, 2, 3, 4, 0, 6, 7, 8, 9, 5, 10}));
+    EXPECT_EQ(generators[1], (std::vector<int>{0, 2, 4, 1, 3, 5, 7, 9, 6, 8, 10}));
+}
+
+TEST(OrbitCover, FindsTheSteinerSystemOnTwentyTwoPointsAmongOrbitsOfOrderFiftyFive)
+{
+    // S(3,6,22) is invariant under x -> x+1, x -> 3x on two copies of Z11.
+    OrbitCover cover({22, 6, 3, 3}, PointGroup{11, 2, 0, 3});
+    const Design design = cover.solve(77, 100000, 1);
+    EXPECT_EQ(design.blocks.size(), 77u);
+    EXPECT_TRUE(allBlocksHaveSixPoints(design));
+    EXPECT_TRUE(check(design, 3, 3).holds());
+}
+
+TEST(OrbitCover, CountsOrbitsOfTheCyclicGroup)
+{
+    // 13 is prime, so Z13 moves every subset: C(13,6)/13 and C(13,4)/13 orbits.
+    const OrbitCover cover({13, 6, 3, 4}, PointGroup{13, 1, 0, 1});
+    EXPECT_EQ(cover.blockOrbits(), 132u);
+    EXPECT_EQ(cover.subsetOrbits(), 55u);
+}
+
+TEST(OrbitCover, LotteryDesignHoldsItsGuarantee)
+{
+    OrbitCover cover({18, 6, 3, 5}, PointGroup{6, 3, 0, 1});
+    const Design design = cover.solve(12, 30000, 1);
+    EXPECT_LE(design.blocks.size(), 12u);
+    EXPECT_TRUE(check(design, 3, 5).holds());
+}
+
+TEST(OrbitCover, RefusesAGroupOnAnotherNumberOfPoints)
+{
+    EXPECT_THROW(OrbitCover({14, 6, 3, 3}, PointGroup{13, 1, 0, 1}), std::invalid_argument);
+}
+
+TEST(Restricted, SteinerSystemWithoutTwoPointsStillMeetsEveryTriple)
+{
+    const Design design = restricted(steinerTwentyTwo(), 20);
+    EXPECT_EQ(design.v, 20);
+    EXPECT_EQ(design.blocks.size(), 77u);
+    EXPECT_TRUE(allBlocksHaveSixPoints(design));
+    EXPECT_TRUE(check(design, 3, 3).holds());
+}
+
+TEST(ExtendByPoint, TwoNewPointsOnAPairCoveringGiveATripleCovering)
+{
+    // The 4-point blocks {0,1,2,3}, {0,1,4,5}, ... of a pair covering of 6 points.
+    const Design pairs{6, 4, {0b001111, 0b110011, 0b111100}};
+    const Design all{6, 6, {0b111111}};
+    const Design design = extendByPoint(all, pairs, 2);
+    EXPECT_EQ(design.v, 8);
+    EXPECT_EQ(design.blocks.size(), 4u);
+    EXPECT_TRUE(check(design, 3, 3).holds());
+}
+
+TEST(ExtendByPoint, MissingPairLeavesATripleWithANewPointUncovered)
+{
+    const Design pairs{6, 4, {0b001111, 0b110011}};
+    const Design all{6, 6, {0b111111}};
+    const GuaranteeResult result = check(extendByPoint(all, pairs, 2), 3, 3);
+    EXPECT_FALSE(result.holds());
+    // Points 2 and 4 share no 4-point block: the draw 3, 5, 7 meets no grid in 3 positions.
+    EXPECT_EQ(result.firstFailing, (std::array<std::uint8_t, 6>{3, 5, 7, 0, 0, 0}));
+}

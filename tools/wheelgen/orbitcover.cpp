@@ -1,0 +1,331 @@
+#include "orbitcover.h"
+
+#include "coversearch.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::uint32_t none = std::numeric_limits<std::uint32_t>::max();
+
+// Colex ranks of subsets of up to 6 points among at most 64.
+class Ranker {
+public:
+    Ranker()
+    {
+        for (int n = 0; n < 65; ++n) {
+            for (int r = 0; r < 7; ++r)
+                m_binomial[n][r] = binomial(n, r);
+        }
+    }
+    std::uint32_t rank(Block set) const
+    {
+        std::uint64_t rank = 0;
+        for (int i = 1; set != 0; ++i, set &= set - 1)
+            rank += m_binomial[std::countr_zero(set)][i];
+        return static_cast<std::uint32_t>(rank);
+    }
+
+private:
+    std::uint64_t m_binomial[65][7] = {};
+};
+
+// The next larger mask with the same number of bits (Gosper); 0 past `limit` bits.
+Block nextSubset(Block set, int limit)
+{
+    const Block lowest = set & (~set + 1);
+    const Block ripple = set + lowest;
+    const Block next = (((ripple ^ set) >> 2) / lowest) | ripple;
+    return (ripple == 0 || (limit < 64 && (next >> limit) != 0)) ? 0 : next;
+}
+
+Block firstSubset(int size) { return size == 0 ? 0 : (~Block{0} >> (64 - size)); }
+
+// Calls `visit` with every `size`-subset of `points` as a mask over the points' own numbers.
+template <typename Visit>
+void forEachSubset(const std::vector<int> &points, int size, Visit visit)
+{
+    const int n = static_cast<int>(points.size());
+    if (size > n)
+        return;
+    if (size == 0) {
+        visit(Block{0});
+        return;
+    }
+    for (Block pick = firstSubset(size); pick != 0; pick = nextSubset(pick, n)) {
+        Block set = 0;
+        for (Block rest = pick; rest != 0; rest &= rest - 1)
+            set |= Block{1} << points[static_cast<std::size_t>(std::countr_zero(rest))];
+        visit(set);
+    }
+}
+
+Block image(Block set, const std::vector<int> &generator)
+{
+    Block out = 0;
+    for (; set != 0; set &= set - 1)
+        out |= Block{1} << generator[static_cast<std::size_t>(std::countr_zero(set))];
+    return out;
+}
+
+// Numbers the orbits of the `size`-subsets: label[rank] = orbit, with each orbit's first
+// subset in colex order and its size.
+struct Orbits {
+    std::vector<std::uint32_t> label;
+    std::vector<Block> first;
+    std::vector<std::uint32_t> size;
+};
+
+Orbits orbitsOf(int v, int size, const std::vector<std::vector<int>> &generators,
+                const Ranker &ranker)
+{
+    Orbits orbits;
+    orbits.label.assign(binomial(v, size), none);
+    std::vector<Block> stack;
+    for (Block set = firstSubset(size); set != 0; set = nextSubset(set, v)) {
+        if (orbits.label[ranker.rank(set)] != none)
+            continue;
+        const auto orbit = static_cast<std::uint32_t>(orbits.first.size());
+        orbits.first.push_back(set);
+        std::uint32_t count = 1;
+        orbits.label[ranker.rank(set)] = orbit;
+        stack.assign(1, set);
+        while (!stack.empty()) {
+            const Block current = stack.back();
+            stack.pop_back();
+            for (const std::vector<int> &generator : generators) {
+                const Block next = image(current, generator);
+                std::uint32_t &label = orbits.label[ranker.rank(next)];
+                if (label == none) {
+                    label = orbit;
+                    ++count;
+                    stack.push_back(next);
+                }
+            }
+        }
+        orbits.size.push_back(count);
+    }
+    return orbits;
+}
+
+} // namespace
+
+std::vector<std::vector<int>> PointGroup::generators() const
+{
+    std::vector<std::vector<int>> result;
+    std::vector<int> turn(static_cast<std::size_t>(points()));
+    std::vector<int> scale(turn.size());
+    for (int p = 0; p < points(); ++p) {
+        turn[static_cast<std::size_t>(p)] = p;
+        scale[static_cast<std::size_t>(p)] = p;
+    }
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int x = 0; x < n; ++x) {
+            turn[static_cast<std::size_t>(copy * n + x)] = copy * n + (x + 1) % n;
+            scale[static_cast<std::size_t>(copy * n + x)] = copy * n + (x * multiplier) % n;
+        }
+    }
+    result.push_back(turn);
+    if (multiplier > 1)
+        result.push_back(scale);
+    return result;
+}
+
+OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
+    : m_r(requirement), m_generators(group.generators())
+{
+    if (group.points() != m_r.v || m_r.v > 64 || m_r.k != 6 || m_r.c > 6 || m_r.g > m_r.c)
+        throw std::invalid_argument("group and requirement do not fit");
+    const Ranker ranker;
+    const Orbits subsets = orbitsOf(m_r.v, m_r.c, m_generators, ranker);
+    const Orbits blocks = m_r.c == 6 ? subsets : orbitsOf(m_r.v, 6, m_generators, ranker);
+    m_reps = blocks.first;
+    m_weight = blocks.size;
+    m_coveredBy.resize(subsets.first.size());
+    m_covers.resize(m_reps.size());
+    std::vector<std::uint32_t> stamp(subsets.first.size(), none);
+    for (std::uint32_t column = 0; column < m_reps.size(); ++column) {
+        const Block rep = m_reps[column];
+        const std::vector<int> inside = pointsOf(rep);
+        const std::vector<int> outside = pointsOf(~rep & (m_r.v == 64 ? ~Block{0} : (Block{1} << m_r.v) - 1));
+        for (int met = m_r.g; met <= std::min(6, m_r.c); ++met) {
+            forEachSubset(inside, met, [&](Block in) {
+                forEachSubset(outside, m_r.c - met, [&](Block out) {
+                    const std::uint32_t orbit = subsets.label[ranker.rank(in | out)];
+                    if (stamp[orbit] == column)
+                        return;
+                    stamp[orbit] = column;
+                    m_covers[column].push_back(orbit);
+                    m_coveredBy[orbit].push_back(column);
+                });
+            });
+        }
+    }
+}
+
+std::vector<Block> OrbitCover::orbitOf(Block block) const
+{
+    std::vector<Block> orbit{block};
+    for (std::size_t i = 0; i < orbit.size(); ++i) {
+        for (const std::vector<int> &generator : m_generators) {
+            const Block next = image(orbit[i], generator);
+            if (std::find(orbit.begin(), orbit.end(), next) == orbit.end())
+                orbit.push_back(next);
+        }
+    }
+    return orbit;
+}
+
+Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t seed)
+{
+    Random random(seed);
+    const std::size_t columns = m_reps.size();
+    const std::size_t elements = m_coveredBy.size();
+    std::vector<std::uint32_t> coverCount(elements, 0);
+    std::vector<std::uint64_t> elementWeight(elements, 1);
+    std::vector<std::uint32_t> uncovered;
+    std::vector<std::int64_t> uncoveredIndex(elements, -1);
+    std::vector<char> chosen(columns, 0);
+    std::vector<std::uint32_t> solution;
+    std::vector<std::uint64_t> lastMoved(columns, 0);
+    std::size_t total = 0;
+
+    const auto markUncovered = [&](std::uint32_t e) {
+        uncoveredIndex[e] = static_cast<std::int64_t>(uncovered.size());
+        uncovered.push_back(e);
+    };
+    const auto markCovered = [&](std::uint32_t e) {
+        const auto at = static_cast<std::size_t>(uncoveredIndex[e]);
+        uncoveredIndex[uncovered.back()] = static_cast<std::int64_t>(at);
+        uncovered[at] = uncovered.back();
+        uncovered.pop_back();
+        uncoveredIndex[e] = -1;
+    };
+    for (std::uint32_t e = 0; e < elements; ++e)
+        markUncovered(e);
+    const auto add = [&](std::uint32_t column, std::uint64_t step) {
+        chosen[column] = 1;
+        solution.push_back(column);
+        total += m_weight[column];
+        lastMoved[column] = step;
+        for (const std::uint32_t e : m_covers[column]) {
+            if (coverCount[e]++ == 0)
+                markCovered(e);
+        }
+    };
+    const auto remove = [&](std::uint32_t column, std::uint64_t step) {
+        chosen[column] = 0;
+        solution.erase(std::find(solution.begin(), solution.end(), column));
+        total -= m_weight[column];
+        lastMoved[column] = step;
+        for (const std::uint32_t e : m_covers[column]) {
+            if (--coverCount[e] == 0)
+                markUncovered(e);
+        }
+    };
+    // Weighted elements of the column covered `count` times now, per grid of the column: with 1
+    // what removing a chosen column loses, with 0 what adding a column gains.
+    const auto weighed = [&](std::uint32_t column, std::uint32_t count) {
+        std::uint64_t sum = 0;
+        for (const std::uint32_t e : m_covers[column]) {
+            if (coverCount[e] == count)
+                sum += elementWeight[e];
+        }
+        return static_cast<double>(sum) / m_weight[column];
+    };
+    const auto loss = [&](std::uint32_t column) { return weighed(column, 1); };
+    const auto gain = [&](std::uint32_t column) { return weighed(column, 0); };
+    // Removes the chosen column with the smallest loss, the least recently moved on ties; a
+    // column added at `protect` stays.
+    const auto removeWeakest = [&](std::uint64_t step, std::uint64_t protect) {
+        std::uint32_t weakest = none;
+        double weakestLoss = 0;
+        for (const std::uint32_t column : solution) {
+            if (lastMoved[column] == protect && protect != 0 && solution.size() > 1)
+                continue;
+            const double l = loss(column);
+            if (weakest == none || l < weakestLoss ||
+                (l == weakestLoss && lastMoved[column] < lastMoved[weakest])) {
+                weakest = column;
+                weakestLoss = l;
+            }
+        }
+        if (weakest != none)
+            remove(weakest, step);
+    };
+
+    // Start: cover each element, in random order, by the column that covers most.
+    while (!uncovered.empty()) {
+        const std::uint32_t e = uncovered[random.below(static_cast<std::uint32_t>(uncovered.size()))];
+        std::uint32_t best = none;
+        double bestGain = -1;
+        for (const std::uint32_t column : m_coveredBy[e]) {
+            const double g = gain(column);
+            if (g > bestGain) {
+                best = column;
+                bestGain = g;
+            }
+        }
+        add(best, 0);
+    }
+    for (bool dropped = true; dropped;) {
+        dropped = false;
+        for (const std::uint32_t column : std::vector<std::uint32_t>(solution)) {
+            if (loss(column) == 0) {
+                remove(column, 0);
+                dropped = true;
+            }
+        }
+    }
+    std::vector<std::uint32_t> best = solution;
+    std::size_t bestTotal = total;
+
+    constexpr std::uint64_t tenure = 2;
+    for (std::uint64_t step = 1; step <= steps && bestTotal > goal; ++step) {
+        if (uncovered.empty()) {
+            if (total < bestTotal) {
+                best = solution;
+                bestTotal = total;
+            }
+            removeWeakest(step, 0);
+            continue;
+        }
+        removeWeakest(step, 0);
+        const std::uint32_t e =
+            uncovered[random.below(static_cast<std::uint32_t>(uncovered.size()))];
+        std::uint32_t pick = none;
+        double pickGain = -1;
+        for (const std::uint32_t column : m_coveredBy[e]) {
+            if (chosen[column] || lastMoved[column] + tenure > step)
+                continue;
+            const double g = gain(column);
+            if (g > pickGain || (g == pickGain && lastMoved[column] < lastMoved[pick])) {
+                pick = column;
+                pickGain = g;
+            }
+        }
+        if (pick == none)
+            pick = m_coveredBy[e][random.below(static_cast<std::uint32_t>(m_coveredBy[e].size()))];
+        while (!solution.empty() && total + m_weight[pick] >= bestTotal)
+            removeWeakest(step, 0);
+        if (!chosen[pick])
+            add(pick, step);
+        for (const std::uint32_t u : uncovered)
+            ++elementWeight[u];
+        if (uncovered.empty() && total < bestTotal) {
+            best = solution;
+            bestTotal = total;
+        }
+    }
+
+    Design design{m_r.v, 6, {}};
+    for (const std::uint32_t column : best) {
+        for (const Block block : orbitOf(m_reps[column]))
+            design.blocks.push_back(block);
+    }
+    std::sort(design.blocks.begin(), design.blocks.end());
+    return design;
+}
