@@ -20,7 +20,7 @@ struct SearchPlan {
     std::uint64_t totalSteps;
     std::uint64_t seed;
     std::size_t movesWeighed;  // 0: the search's default
-    int startPercent;          // first count, in percent of the catalogue count
+    int startPercent;          // first count, in percent of the catalogue count; 0: the goal
 };
 
 constexpr std::uint64_t defaultStepsPerLevel = 50000;
@@ -49,9 +49,11 @@ constexpr SearchPlan searchPlans[] = {
     {143, 11, defaultStepsPerLevel, defaultTotalSteps, 143, 0, 100},
     {145, 0, defaultStepsPerLevel, 1500000, 145, 24, 130},
     {156, 104, defaultStepsPerLevel, defaultTotalSteps, 156, 0, 100},
-    // Searched straight at the catalogue count with a long first level.
-    {16, 6, directSteps, directSteps, 1, 0, 100},
-    {41, 118, directSteps, directSteps, 1, 0, 100},
+    // Searched straight at one count with a long first level.
+    {16, 6, directSteps, directSteps, 1, 0, 0},
+    {41, 118, directSteps, directSteps, 1, 0, 0},
+    {91, 20, directSteps, directSteps, 1, 0, 0},
+    {92, 25, directSteps, directSteps, 1, 0, 0},
 };
 
 // Rows built as two parts side by side: the first on `firstPoints` points with condition
@@ -62,8 +64,8 @@ struct JoinPlan {
     int firstCondition;
 };
 constexpr JoinPlan joinPlans[] = {
-    {15, 8, 3},   {146, 10, 3}, {147, 10, 3}, {148, 11, 3}, {149, 11, 3}, {150, 12, 3},
-    {151, 12, 3}, {152, 13, 3}, {153, 13, 3}, {154, 14, 3},
+    {15, 8, 3},   {107, 12, 3}, {109, 18, 3}, {146, 10, 3}, {147, 10, 3}, {148, 11, 3},
+    {149, 11, 3}, {150, 12, 3}, {151, 12, 3}, {152, 13, 3}, {153, 13, 3}, {154, 14, 3},
 };
 
 // Rows made of whole orbits of a point group, chosen by OrbitCover: fewer choices than single
@@ -98,7 +100,7 @@ std::string describe(const PointGroup &group)
 // by side still come a grid or more above it.
 constexpr int unreachedRows[] = {45,  47,  48,  49,  59,  60,  65,  66,
                                  67,  68,  69,  71,  72,  73,  76,  77,  78,  79,  80,
-                                 107, 108, 109, 110, 111, 112, 113, 157};
+                                 108, 110, 111, 112, 113, 157};
 
 // The catalogue row with these parameters that the tool builds, or 0.
 int rowWith(const Requirement &r)
@@ -329,7 +331,9 @@ Construction Builder::construct(int method)
     const std::size_t goal =
         plan.goal > 0 ? static_cast<std::size_t>(plan.goal) : lowerBound(r.v, r.g, r.c);
     const std::size_t start =
-        (catalogueCount * static_cast<std::size_t>(plan.startPercent) + 99) / 100;
+        plan.startPercent > 0
+            ? (catalogueCount * static_cast<std::size_t>(plan.startPercent) + 99) / 100
+            : goal;
     const Design d = searched(r, start, goal, plan.stepsPerLevel, plan.totalSteps,
                               plan.seed, method, plan.movesWeighed);
     return {d, "tabu search"};
