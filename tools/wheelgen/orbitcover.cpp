@@ -150,7 +150,8 @@ OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
     for (std::uint32_t column = 0; column < m_reps.size(); ++column) {
         const Block rep = m_reps[column];
         const std::vector<int> inside = pointsOf(rep);
-        const std::vector<int> outside = pointsOf(~rep & (m_r.v == 64 ? ~Block{0} : (Block{1} << m_r.v) - 1));
+        const Block everyPoint = m_r.v == 64 ? ~Block{0} : (Block{1} << m_r.v) - 1;
+        const std::vector<int> outside = pointsOf(everyPoint & ~rep);
         for (int met = m_r.g; met <= std::min(6, m_r.c); ++met) {
             forEachSubset(inside, met, [&](Block in) {
                 forEachSubset(outside, m_r.c - met, [&](Block out) {
@@ -238,14 +239,11 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
     };
     const auto loss = [&](std::uint32_t column) { return weighed(column, 1); };
     const auto gain = [&](std::uint32_t column) { return weighed(column, 0); };
-    // Removes the chosen column with the smallest loss, the least recently moved on ties; a
-    // column added at `protect` stays.
-    const auto removeWeakest = [&](std::uint64_t step, std::uint64_t protect) {
+    // Removes the chosen column with the smallest loss, the least recently moved on ties.
+    const auto removeWeakest = [&](std::uint64_t step) {
         std::uint32_t weakest = none;
         double weakestLoss = 0;
         for (const std::uint32_t column : solution) {
-            if (lastMoved[column] == protect && protect != 0 && solution.size() > 1)
-                continue;
             const double l = loss(column);
             if (weakest == none || l < weakestLoss ||
                 (l == weakestLoss && lastMoved[column] < lastMoved[weakest])) {
@@ -259,7 +257,8 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
 
     // Start: cover each element, in random order, by the column that covers most.
     while (!uncovered.empty()) {
-        const std::uint32_t e = uncovered[random.below(static_cast<std::uint32_t>(uncovered.size()))];
+        const std::uint32_t e =
+            uncovered[random.below(static_cast<std::uint32_t>(uncovered.size()))];
         std::uint32_t best = none;
         double bestGain = -1;
         for (const std::uint32_t column : m_coveredBy[e]) {
@@ -290,10 +289,10 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
                 best = solution;
                 bestTotal = total;
             }
-            removeWeakest(step, 0);
+            removeWeakest(step);
             continue;
         }
-        removeWeakest(step, 0);
+        removeWeakest(step);
         const std::uint32_t e =
             uncovered[random.below(static_cast<std::uint32_t>(uncovered.size()))];
         std::uint32_t pick = none;
@@ -310,7 +309,7 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
         if (pick == none)
             pick = m_coveredBy[e][random.below(static_cast<std::uint32_t>(m_coveredBy[e].size()))];
         while (!solution.empty() && total + m_weight[pick] >= bestTotal)
-            removeWeakest(step, 0);
+            removeWeakest(step);
         if (!chosen[pick])
             add(pick, step);
         for (const std::uint32_t u : uncovered)

@@ -283,14 +283,17 @@ Construction Builder::construct(int method)
         return {extendByPoint(steinerTwentyTwoCached(), pairs, 2),
                 "S(3,6,22) + two points on C(22,4,2)"};
     }
-    case 50: {
-        // S(3,6,22) without two points still meets every triple of the other 20; the search
-        // then drops the grids it can spare.
-        CoverSearch search(r, 50);
-        search.load(restricted(steinerTwentyTwoCached(), 20).blocks);
+    case 50:
+    case 132: {
+        // S(3,6,22) without its last points still meets every triple of the others; the
+        // search then drops the grids it can spare.
+        CoverSearch search(r, static_cast<std::uint64_t>(method));
+        search.load(restricted(steinerTwentyTwoCached(), r.v).blocks);
         const Design d = lowered(search, catalogueCount, coveringStepsPerLevel,
                                  coveringTotalSteps, method);
-        return {d, "S(3,6,22) without two points, lowered by tabu search"};
+        const int dropped = 22 - r.v;
+        return {d, "S(3,6,22) without " + std::to_string(dropped) +
+                       (dropped == 1 ? " point" : " points") + ", lowered by tabu search"};
     }
     case 75: {
         const Design pairs =
