@@ -1,4 +1,5 @@
 #include "constructions.h"
+#include "coversearch.h"
 #include "orbitcover.h"
 
 #include "engine/guaranteechecker.h"
@@ -92,4 +93,42 @@ TEST(ExtendByPoint, MissingPairLeavesATripleWithANewPointUncovered)
     EXPECT_FALSE(result.holds());
     // Points 2 and 4 share no 4-point block: the draw 3, 5, 7 meets no grid in 3 positions.
     EXPECT_EQ(result.firstFailing, (std::array<std::uint8_t, 6>{3, 5, 7, 0, 0, 0}));
+}
+
+namespace {
+
+// A covering of the pairs of 22 points by `count` blocks of k points.
+Design pairsOfTwentyTwo(int k, std::size_t count)
+{
+    CoverSearch search({22, k, 2, 2}, 7);
+    search.load(search.randomBlocks(count));
+    EXPECT_TRUE(search.search(100000));
+    return {22, k, search.blocks()};
+}
+
+} // namespace
+
+TEST(WithNewPoints, SteinerSystemWithThreeToSixNewPointsMeetsEveryTriple)
+{
+    const Design s22 = steinerTwentyTwo();
+    const Design byFour = pairsOfTwentyTwo(4, 45);
+    const Design byFive = pairsOfTwentyTwo(5, 30);
+    // 77 + pairs of new points on 45 blocks + a lone point on 30 + blocks across the groups.
+    const std::size_t expected[] = {0, 0, 0, 77 + 45 + 30 + 8, 77 + 90 + 11, 77 + 90 + 30 + 22,
+                                    77 + 135 + 33 + 1};
+    for (int added = 3; added <= 6; ++added) {
+        const Design design = withNewPoints(s22, byFour, byFive, added);
+        EXPECT_EQ(design.v, 22 + added);
+        EXPECT_EQ(design.blocks.size(), expected[added]) << added;
+        EXPECT_TRUE(allBlocksHaveSixPoints(design)) << added;
+        EXPECT_TRUE(check(design, 3, 3).holds()) << added;
+    }
+}
+
+TEST(WithNewPoints, PairCoveringWithABlockMissingLeavesTriplesUncovered)
+{
+    Design byFour = pairsOfTwentyTwo(4, 45);
+    byFour.blocks.pop_back();
+    const Design design = withNewPoints(steinerTwentyTwo(), byFour, pairsOfTwentyTwo(5, 30), 4);
+    EXPECT_FALSE(check(design, 3, 3).holds());
 }

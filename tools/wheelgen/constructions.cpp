@@ -1,5 +1,6 @@
 #include "constructions.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <deque>
@@ -144,6 +145,55 @@ Design restricted(const Design &design, int v)
             part |= Block{1} << p;
         result.blocks.push_back(part);
     }
+    return result;
+}
+
+namespace {
+
+// Blocks `fixed` | s old points for consecutive runs of s points of 0..v-1 (s = 6 - |fixed|),
+// the last run filled up from point 0: every old point is in one of them.
+std::vector<Block> withRunsOfOldPoints(Block fixed, int v)
+{
+    const int run = 6 - std::popcount(fixed);
+    std::vector<Block> blocks;
+    for (int first = 0; first < v; first += run) {
+        Block block = fixed;
+        for (int i = 0; i < run; ++i)
+            block |= Block{1} << ((first + i) % v);
+        blocks.push_back(block);
+    }
+    return blocks;
+}
+
+} // namespace
+
+Design withNewPoints(const Design &triples, const Design &pairsByFour, const Design &pairsByFive,
+                     int added)
+{
+    const int v = triples.v;
+    Design result{v + added, 6, triples.blocks};
+    std::vector<Block> groups;
+    for (int i = 0; i < added; i += 2)
+        groups.push_back(((Block{1} << std::min(2, added - i)) - 1) << (v + i));
+    for (const Block group : groups) {
+        const Design &pairs = std::popcount(group) == 2 ? pairsByFour : pairsByFive;
+        for (const Block block : pairs.blocks)
+            result.blocks.push_back(block | group);
+    }
+    const Block allNew = ((Block{1} << added) - 1) << v;
+    std::vector<Block> cross;
+    if (groups.size() > 1 && added < 6) {
+        cross = withRunsOfOldPoints(allNew, v);
+    } else if (added == 6) {
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            for (std::size_t j = i + 1; j < groups.size(); ++j) {
+                const std::vector<Block> runs = withRunsOfOldPoints(groups[i] | groups[j], v);
+                cross.insert(cross.end(), runs.begin(), runs.end());
+            }
+        }
+        cross.push_back(allNew);
+    }
+    result.blocks.insert(result.blocks.end(), cross.begin(), cross.end());
     return result;
 }
 

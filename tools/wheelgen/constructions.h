@@ -28,6 +28,16 @@ Design restricted(const Design &design, int v);
 // holding both new points needs only t-2 <= t-1 of the old ones.
 Design extendByPoint(const Design &large, const Design &small, int points = 1);
 
+// A covering of triples on v + added points (1 <= added <= 6) from `triples`, a covering of the
+// triples of its v points by blocks of 6: the new points go in pairs, the last one alone when
+// `added` is odd. Each pair joins every block of `pairsByFour` (pairs of the v points, blocks
+// of 4) and a lone point every block of `pairsByFive` (blocks of 5), which covers every triple
+// with one new point, or two of one pair. Triples with new points of two groups are met by the
+// new points together with the old points in runs, or, with six new points, by every two pairs
+// with the old points two by two and one block of the six.
+Design withNewPoints(const Design &triples, const Design &pairsByFour, const Design &pairsByFive,
+                     int added);
+
 // Places `second` on the points after those of `first`: a draw of c numbers over both parts puts
 // at least c1 in the first or c2 in the second when c1 + c2 = c + 1.
 Design join(const Design &first, const Design &second);

@@ -217,6 +217,15 @@ Design Builder::steinerTwentyFourCached()
     return *known(r);
 }
 
+Design Builder::pairsOfTwentyTwo(int k)
+{
+    const Requirement r{22, k, 2, 2};
+    if (const Design *d = known(r))
+        return *d;
+    return k == 4 ? searched(r, 45, 39, defaultStepsPerLevel, defaultTotalSteps, 85)
+                  : searched(r, 27, 27, defaultStepsPerLevel, defaultStepsPerLevel, 75);
+}
+
 Construction Builder::build(int method)
 {
     if (const auto it = m_built.find(method); it != m_built.end())
@@ -276,12 +285,24 @@ Construction Builder::construct(int method)
         return {d, "S(5,6,24) + point on S(4,5,23) + point on S(3,4,22) + point on C(22,3,2)"};
     }
     case 85: {
-        const Design pairs =
-            searched({22, 4, 2, 2}, 45, 39, defaultStepsPerLevel, defaultTotalSteps, 85);
+        const Design pairs = pairsOfTwentyTwo(4);
         if (pairs.blocks.empty())
             return {};
         return {extendByPoint(steinerTwentyTwoCached(), pairs, 2),
                 "S(3,6,22) + two points on C(22,4,2)"};
+    }
+    case 114:
+    case 115:
+    case 116:
+    case 117: {
+        const Design byFour = pairsOfTwentyTwo(4);
+        const Design byFive = pairsOfTwentyTwo(5);
+        if (byFour.blocks.empty() || byFive.blocks.empty())
+            return {};
+        const int added = r.v - 22;
+        return {withNewPoints(steinerTwentyTwoCached(), byFour, byFive, added),
+                "S(3,6,22) + " + std::to_string(added) + " points on C(22,4,2)" +
+                    (added % 2 == 1 ? " and C(22,5,2)" : "")};
     }
     case 50:
     case 132: {
@@ -296,8 +317,7 @@ Construction Builder::construct(int method)
                        (dropped == 1 ? " point" : " points") + ", lowered by tabu search"};
     }
     case 75: {
-        const Design pairs =
-            searched({22, 5, 2, 2}, 27, 27, defaultStepsPerLevel, defaultStepsPerLevel, 75);
+        const Design pairs = pairsOfTwentyTwo(5);
         if (pairs.blocks.empty())
             return {};
         return {extendByPoint(steinerTwentyTwoCached(), pairs), "S(3,6,22) + point on C(22,5,2)"};

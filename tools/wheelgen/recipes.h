@@ -50,6 +50,8 @@ private:
     Design steinerTwelveCached();
     Design steinerTwentyTwoCached();
     Design steinerTwentyFourCached();
+    // C(22,k,2) for k = 4 or 5: the pairs of 22 points in blocks of k.
+    Design pairsOfTwentyTwo(int k);
 
     std::ostream &m_log;
     std::map<Key, Design> m_known;
