@@ -274,7 +274,7 @@ constexpr char method58[] =
     "&(-.35&)-./0&*+013&*,/36&+,-.2&/1246'()+/1'(+,36')*.35'),/25'*+-/6'*./04'-.125()*,-4()+,02"
     "()-036(*2456(-/026),./24)-.456*+,/15*,-016*./123+-0235+.0145,/0235";
 
-// Method 70: 55 grids, orbits of Z15 with x -> 2x + 1 fixed.
+// Method 70: 55 grids, orbits of Z15 with x -> 2x, 1 fixed point.
 constexpr char method70[] =
     "$%&(,3$%&-13$%'+23$%'-/0$%()+1$%)*./$%,023$&'(/3$&'*+-$&)+.0$&*123$&,./2$'(*02$'),.1$()-.2"
     "$(*+,3$(/013$*,-01$+,-/3$+/123%&')-3%&'.23%&(.01%&)*,2%&*+/0%'()03%'(+,.%'*,/1%(*-/2%)+,-3"
@@ -2544,7 +2544,7 @@ constexpr GeneratedTable tables[] = {
     {56, 27, method56, "tabu search"},
     {57, 55, method57, "tabu search"},
     {58, 71, method58, "tabu search"},
-    {70, 55, method70, "orbits of Z15 with x -> 2x + 1 fixed"},
+    {70, 55, method70, "orbits of Z15 with x -> 2x, 1 fixed point"},
     {74, 77, method74, "Steiner system S(3,6,22), Golay code octads"},
     {75, 104, method75, "S(3,6,22) + point on C(22,5,2)"},
     {81, 14, method81, "tabu search"},

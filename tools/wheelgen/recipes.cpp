@@ -90,7 +90,8 @@ std::string describe(const PointGroup &group)
     if (group.multiplier > 1)
         text += " with x -> " + std::to_string(group.multiplier) + "x";
     if (group.fixed > 0)
-        text += " + " + std::to_string(group.fixed) + " fixed";
+        text += ", " + std::to_string(group.fixed) +
+                (group.fixed == 1 ? " fixed point" : " fixed points");
     return text;
 }
 
