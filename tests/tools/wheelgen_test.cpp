@@ -74,22 +74,23 @@ TEST(Restricted, SteinerSystemWithoutTwoPointsStillMeetsEveryTriple)
     EXPECT_TRUE(check(design, 3, 3).holds());
 }
 
-TEST(ExtendByPoint, TwoNewPointsOnAPairCoveringGiveATripleCovering)
+TEST(WithNewPoints, TwoNewPointsOnAPairCoveringGiveATripleCovering)
 {
     // The 4-point blocks {0,1,2,3}, {0,1,4,5}, ... of a pair covering of 6 points.
     const Design pairs{6, 4, {0b001111, 0b110011, 0b111100}};
     const Design all{6, 6, {0b111111}};
-    const Design design = extendByPoint(all, pairs, 2);
+    // Two new points form one pair, so no block of 5 is needed.
+    const Design design = withNewPoints(all, pairs, Design{}, 2);
     EXPECT_EQ(design.v, 8);
     EXPECT_EQ(design.blocks.size(), 4u);
     EXPECT_TRUE(check(design, 3, 3).holds());
 }
 
-TEST(ExtendByPoint, MissingPairLeavesATripleWithANewPointUncovered)
+TEST(WithNewPoints, MissingPairLeavesATripleWithANewPointUncovered)
 {
     const Design pairs{6, 4, {0b001111, 0b110011}};
     const Design all{6, 6, {0b111111}};
-    const GuaranteeResult result = check(extendByPoint(all, pairs, 2), 3, 3);
+    const GuaranteeResult result = check(withNewPoints(all, pairs, Design{}, 2), 3, 3);
     EXPECT_FALSE(result.holds());
     // Points 2 and 4 share no 4-point block: the draw 3, 5, 7 meets no grid in 3 positions.
     EXPECT_EQ(result.firstFailing, (std::array<std::uint8_t, 6>{3, 5, 7, 0, 0, 0}));

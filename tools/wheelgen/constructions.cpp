@@ -126,10 +126,10 @@ Design derived(const Design &design)
     return result;
 }
 
-Design extendByPoint(const Design &large, const Design &small, int points)
+Design extendByPoint(const Design &large, const Design &small)
 {
-    Design result{large.v + points, large.k, large.blocks};
-    const Block added = ((Block{1} << points) - 1) << large.v;
+    Design result{large.v + 1, large.k, large.blocks};
+    const Block added = Block{1} << large.v;
     for (const Block block : small.blocks)
         result.blocks.push_back(block | added);
     return result;
@@ -181,19 +181,19 @@ Design withNewPoints(const Design &triples, const Design &pairsByFour, const Des
             result.blocks.push_back(block | group);
     }
     const Block allNew = ((Block{1} << added) - 1) << v;
-    std::vector<Block> cross;
+    const auto addRuns = [&](Block fixed) {
+        const std::vector<Block> runs = withRunsOfOldPoints(fixed, v);
+        result.blocks.insert(result.blocks.end(), runs.begin(), runs.end());
+    };
     if (groups.size() > 1 && added < 6) {
-        cross = withRunsOfOldPoints(allNew, v);
+        addRuns(allNew);
     } else if (added == 6) {
         for (std::size_t i = 0; i < groups.size(); ++i) {
-            for (std::size_t j = i + 1; j < groups.size(); ++j) {
-                const std::vector<Block> runs = withRunsOfOldPoints(groups[i] | groups[j], v);
-                cross.insert(cross.end(), runs.begin(), runs.end());
-            }
+            for (std::size_t j = i + 1; j < groups.size(); ++j)
+                addRuns(groups[i] | groups[j]);
         }
-        cross.push_back(allNew);
+        result.blocks.push_back(allNew);
     }
-    result.blocks.insert(result.blocks.end(), cross.begin(), cross.end());
     return result;
 }
 

@@ -22,11 +22,9 @@ Design derived(const Design &design);
 // with the smallest points it lacks, so every t-subset of those v points stays covered.
 Design restricted(const Design &design, int v);
 
-// Adds `points` new points v, v+1, ... to every block of `small` (v points, blocks of k-points)
-// and keeps every block of `large` (v points, blocks of k): C(v+1,k,t) <= C(v,k,t) +
-// C(v,k-1,t-1), and with two points C(v+2,k,t) <= C(v,k,t) + C(v,k-2,t-1), since a t-subset
-// holding both new points needs only t-2 <= t-1 of the old ones.
-Design extendByPoint(const Design &large, const Design &small, int points = 1);
+// Adds a new point v to every block of `small` (v points, blocks of k-1) and keeps every block
+// of `large` (v points, blocks of k): C(v+1,k,t) <= C(v,k,t) + C(v,k-1,t-1).
+Design extendByPoint(const Design &large, const Design &small);
 
 // A covering of triples on v + added points (1 <= added <= 6) from `triples`, a covering of the
 // triples of its v points by blocks of 6: the new points go in pairs, the last one alone when

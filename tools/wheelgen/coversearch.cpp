@@ -21,27 +21,6 @@ constexpr std::uint64_t cheapFlip = 100;
 // Steps for which a point taken out of a block stays out of it: this many and up to as many more.
 constexpr std::uint32_t tabuTenure = 5;
 
-
-Block allPoints(int v)
-{
-    return v == 64 ? ~Block{0} : (Block{1} << v) - 1;
-}
-
-// Calls f(base | chosen) for every `count`-subset `chosen` of `pool`.
-template <typename F>
-void forCombinations(Block pool, Block base, int count, const F &f)
-{
-    if (count == 0) {
-        f(base);
-        return;
-    }
-    while (std::popcount(pool) >= count) {
-        const Block lowest = pool & (~pool + 1);
-        pool &= pool - 1;
-        forCombinations(pool, base | lowest, count - 1, f);
-    }
-}
-
 } // namespace
 
 Random::Random(std::uint64_t seed)
@@ -77,10 +56,6 @@ std::uint32_t Random::below(std::uint32_t bound)
 CoverSearch::CoverSearch(const Requirement &requirement, std::uint64_t seed)
     : m_r(requirement), m_random(seed)
 {
-    for (int n = 0; n <= 64; ++n) {
-        for (int r = 0; r <= 6; ++r)
-            m_binomial[n][r] = binomial(n, r);
-    }
 }
 
 std::vector<Block> CoverSearch::randomBlocks(std::size_t count)
@@ -114,30 +89,6 @@ void CoverSearch::load(const std::vector<Block> &blocks)
     }
 }
 
-std::uint32_t CoverSearch::rankOf(Block set) const
-{
-    std::uint64_t rank = 0;
-    for (int i = 1; set != 0; ++i) {
-        rank += m_binomial[std::countr_zero(set)][i];
-        set &= set - 1;
-    }
-    return static_cast<std::uint32_t>(rank);
-}
-
-Block CoverSearch::unrankDraw(std::uint32_t rank) const
-{
-    Block draw = 0;
-    int p = m_r.v - 1;
-    for (int i = m_r.c; i >= 1; --i) {
-        while (m_binomial[p][i] > rank)
-            --p;
-        rank -= static_cast<std::uint32_t>(m_binomial[p][i]);
-        draw |= Block{1} << p;
-        --p;
-    }
-    return draw;
-}
-
 void CoverSearch::coverDraw(std::uint32_t draw)
 {
     const std::int32_t at = m_uncoveredIndex[draw];
@@ -156,7 +107,7 @@ void CoverSearch::uncoverDraw(std::uint32_t draw)
 
 void CoverSearch::addSubset(Block subset)
 {
-    const std::uint32_t rank = rankOf(subset);
+    const std::uint32_t rank = m_ranks.rank(subset);
     if (m_blocksPerSubset[rank]++ != 0)
         return;
     if (m_r.c == m_r.g) {
@@ -164,7 +115,7 @@ void CoverSearch::addSubset(Block subset)
         return;
     }
     forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g, [this](Block draw) {
-        const std::uint32_t d = rankOf(draw);
+        const std::uint32_t d = m_ranks.rank(draw);
         if (m_metSubsetsPerDraw[d]++ == 0)
             coverDraw(d);
     });
@@ -172,7 +123,7 @@ void CoverSearch::addSubset(Block subset)
 
 void CoverSearch::removeSubset(Block subset)
 {
-    const std::uint32_t rank = rankOf(subset);
+    const std::uint32_t rank = m_ranks.rank(subset);
     if (--m_blocksPerSubset[rank] != 0)
         return;
     if (m_r.c == m_r.g) {
@@ -180,7 +131,7 @@ void CoverSearch::removeSubset(Block subset)
         return;
     }
     forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g, [this](Block draw) {
-        const std::uint32_t d = rankOf(draw);
+        const std::uint32_t d = m_ranks.rank(draw);
         if (--m_metSubsetsPerDraw[d] == 0)
             uncoverDraw(d);
     });
@@ -219,12 +170,12 @@ std::int64_t CoverSearch::moveDelta(std::size_t index, int out, int in)
         std::int64_t delta = 0;
         const Block moved = (old & ~outBit) | inBit;
         forCombinations(moved & ~inBit, inBit, m_r.g - 1, [&](Block s) {
-            const std::uint32_t r = rankOf(s);
+            const std::uint32_t r = m_ranks.rank(s);
             if (m_blocksPerSubset[r] == 0)
                 --delta;
         });
         forCombinations(old & ~outBit, outBit, m_r.g - 1, [&](Block s) {
-            const std::uint32_t r = rankOf(s);
+            const std::uint32_t r = m_ranks.rank(s);
             if (m_blocksPerSubset[r] == 1)
                 ++delta;
         });
@@ -252,7 +203,8 @@ bool CoverSearch::search(std::uint64_t steps)
     for (std::uint64_t step = 0; step < steps && !m_uncovered.empty(); ++step) {
         ++m_steps;
         const Block draw =
-            unrankDraw(m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))]);
+            m_ranks.unrank(
+                m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))], m_r.c);
         // The blocks closest to the draw (g-1 common points at best) get one of its points.
         int closest = 0;
         for (const Block block : m_blocks)

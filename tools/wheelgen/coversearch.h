@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design.h"
+#include "subsets.h"
 
 #include <cstdint>
 #include <functional>
@@ -68,8 +69,6 @@ private:
     void removeSubset(Block subset);
     void coverDraw(std::uint32_t draw);
     void uncoverDraw(std::uint32_t draw);
-    std::uint32_t rankOf(Block set) const;
-    Block unrankDraw(std::uint32_t rank) const;
     void moveBlock(std::size_t index, int out, int in);
     // Change of the cost if point `out` of block `index` became `in`.
     std::int64_t moveDelta(std::size_t index, int out, int in);
@@ -77,7 +76,7 @@ private:
 
     Requirement m_r;
     Random m_random;
-    std::uint64_t m_binomial[65][7] = {};
+    SubsetRanks m_ranks;
     std::vector<Block> m_blocks;
     std::uint64_t m_steps = 0;
     std::size_t m_movesWeighed = 0;

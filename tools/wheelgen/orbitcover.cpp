@@ -1,6 +1,7 @@
 #include "orbitcover.h"
 
 #include "coversearch.h"
+#include "subsets.h"
 
 #include <algorithm>
 #include <bit>
@@ -10,58 +11,6 @@
 namespace {
 
 constexpr std::uint32_t none = std::numeric_limits<std::uint32_t>::max();
-
-// Colex ranks of subsets of up to 6 points among at most 64.
-class Ranker {
-public:
-    Ranker()
-    {
-        for (int n = 0; n < 65; ++n) {
-            for (int r = 0; r < 7; ++r)
-                m_binomial[n][r] = binomial(n, r);
-        }
-    }
-    std::uint32_t rank(Block set) const
-    {
-        std::uint64_t rank = 0;
-        for (int i = 1; set != 0; ++i, set &= set - 1)
-            rank += m_binomial[std::countr_zero(set)][i];
-        return static_cast<std::uint32_t>(rank);
-    }
-
-private:
-    std::uint64_t m_binomial[65][7] = {};
-};
-
-// The next larger mask with the same number of bits (Gosper); 0 past `limit` bits.
-Block nextSubset(Block set, int limit)
-{
-    const Block lowest = set & (~set + 1);
-    const Block ripple = set + lowest;
-    const Block next = (((ripple ^ set) >> 2) / lowest) | ripple;
-    return (ripple == 0 || (limit < 64 && (next >> limit) != 0)) ? 0 : next;
-}
-
-Block firstSubset(int size) { return size == 0 ? 0 : (~Block{0} >> (64 - size)); }
-
-// Calls `visit` with every `size`-subset of `points` as a mask over the points' own numbers.
-template <typename Visit>
-void forEachSubset(const std::vector<int> &points, int size, Visit visit)
-{
-    const int n = static_cast<int>(points.size());
-    if (size > n)
-        return;
-    if (size == 0) {
-        visit(Block{0});
-        return;
-    }
-    for (Block pick = firstSubset(size); pick != 0; pick = nextSubset(pick, n)) {
-        Block set = 0;
-        for (Block rest = pick; rest != 0; rest &= rest - 1)
-            set |= Block{1} << points[static_cast<std::size_t>(std::countr_zero(rest))];
-        visit(set);
-    }
-}
 
 Block image(Block set, const std::vector<int> &generator)
 {
@@ -80,25 +29,26 @@ struct Orbits {
 };
 
 Orbits orbitsOf(int v, int size, const std::vector<std::vector<int>> &generators,
-                const Ranker &ranker)
+                const SubsetRanks &ranks)
 {
     Orbits orbits;
     orbits.label.assign(binomial(v, size), none);
     std::vector<Block> stack;
-    for (Block set = firstSubset(size); set != 0; set = nextSubset(set, v)) {
-        if (orbits.label[ranker.rank(set)] != none)
+    for (std::uint32_t rank = 0; rank < orbits.label.size(); ++rank) {
+        if (orbits.label[rank] != none)
             continue;
+        const Block set = ranks.unrank(rank, size);
         const auto orbit = static_cast<std::uint32_t>(orbits.first.size());
         orbits.first.push_back(set);
         std::uint32_t count = 1;
-        orbits.label[ranker.rank(set)] = orbit;
+        orbits.label[rank] = orbit;
         stack.assign(1, set);
         while (!stack.empty()) {
             const Block current = stack.back();
             stack.pop_back();
             for (const std::vector<int> &generator : generators) {
                 const Block next = image(current, generator);
-                std::uint32_t &label = orbits.label[ranker.rank(next)];
+                std::uint32_t &label = orbits.label[ranks.rank(next)];
                 if (label == none) {
                     label = orbit;
                     ++count;
@@ -139,9 +89,9 @@ OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
 {
     if (group.points() != m_r.v || m_r.v > 64 || m_r.k != 6 || m_r.c > 6 || m_r.g > m_r.c)
         throw std::invalid_argument("group and requirement do not fit");
-    const Ranker ranker;
-    const Orbits subsets = orbitsOf(m_r.v, m_r.c, m_generators, ranker);
-    const Orbits blocks = m_r.c == 6 ? subsets : orbitsOf(m_r.v, 6, m_generators, ranker);
+    const SubsetRanks ranks;
+    const Orbits subsets = orbitsOf(m_r.v, m_r.c, m_generators, ranks);
+    const Orbits blocks = m_r.c == 6 ? subsets : orbitsOf(m_r.v, 6, m_generators, ranks);
     m_reps = blocks.first;
     m_weight = blocks.size;
     m_coveredBy.resize(subsets.first.size());
@@ -149,13 +99,10 @@ OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
     std::vector<std::uint32_t> stamp(subsets.first.size(), none);
     for (std::uint32_t column = 0; column < m_reps.size(); ++column) {
         const Block rep = m_reps[column];
-        const std::vector<int> inside = pointsOf(rep);
-        const Block everyPoint = m_r.v == 64 ? ~Block{0} : (Block{1} << m_r.v) - 1;
-        const std::vector<int> outside = pointsOf(everyPoint & ~rep);
         for (int met = m_r.g; met <= std::min(6, m_r.c); ++met) {
-            forEachSubset(inside, met, [&](Block in) {
-                forEachSubset(outside, m_r.c - met, [&](Block out) {
-                    const std::uint32_t orbit = subsets.label[ranker.rank(in | out)];
+            forCombinations(rep, 0, met, [&](Block in) {
+                forCombinations(allPoints(m_r.v) & ~rep, in, m_r.c - met, [&](Block draw) {
+                    const std::uint32_t orbit = subsets.label[ranks.rank(draw)];
                     if (stamp[orbit] == column)
                         return;
                     stamp[orbit] = column;

@@ -285,13 +285,8 @@ Construction Builder::construct(int method)
         const Design d = extendByPoint(s24, extendByPoint(s23, extendByPoint(s22, pairs)));
         return {d, "S(5,6,24) + point on S(4,5,23) + point on S(3,4,22) + point on C(22,3,2)"};
     }
-    case 85: {
-        const Design pairs = pairsOfTwentyTwo(4);
-        if (pairs.blocks.empty())
-            return {};
-        return {extendByPoint(steinerTwentyTwoCached(), pairs, 2),
-                "S(3,6,22) + two points on C(22,4,2)"};
-    }
+    case 75:
+    case 85:
     case 114:
     case 115:
     case 116:
@@ -301,9 +296,10 @@ Construction Builder::construct(int method)
         if (byFour.blocks.empty() || byFive.blocks.empty())
             return {};
         const int added = r.v - 22;
-        return {withNewPoints(steinerTwentyTwoCached(), byFour, byFive, added),
-                "S(3,6,22) + " + std::to_string(added) + " points on C(22,4,2)" +
-                    (added % 2 == 1 ? " and C(22,5,2)" : "")};
+        std::string how = "S(3,6,22) + " + std::to_string(added) +
+                          (added == 1 ? " point on " : " points on ");
+        how += added == 1 ? "C(22,5,2)" : added % 2 == 1 ? "C(22,4,2) and C(22,5,2)" : "C(22,4,2)";
+        return {withNewPoints(steinerTwentyTwoCached(), byFour, byFive, added), how};
     }
     case 50:
     case 132: {
@@ -316,12 +312,6 @@ Construction Builder::construct(int method)
         const int dropped = 22 - r.v;
         return {d, "S(3,6,22) without " + std::to_string(dropped) +
                        (dropped == 1 ? " point" : " points") + ", lowered by tabu search"};
-    }
-    case 75: {
-        const Design pairs = pairsOfTwentyTwo(5);
-        if (pairs.blocks.empty())
-            return {};
-        return {extendByPoint(steinerTwentyTwoCached(), pairs), "S(3,6,22) + point on C(22,5,2)"};
     }
     default:
         break;
