@@ -87,6 +87,7 @@ constexpr OrbitPlan orbitPlans[] = {
     {144, {6, 3, 0, 1}, 12, 30000, 1},
     {47, {14, 1, 0, 1}, 371, 50000, 1},
     {77, {16, 1, 1, 9}, 71, 50000, 1, 71, directSteps},
+    {79, {20, 1, 0, 9}, 148, 50000, 2},
 };
 
 std::string describe(const PointGroup &group)
@@ -107,7 +108,7 @@ std::string describe(const PointGroup &group)
 // search reaches the catalogue count, and lotteries over 30 to 49 points, where two parts side
 // by side still come a grid or more above it.
 constexpr int unreachedRows[] = {45,  48,  49,  59,  60,  65,  66,
-                                 67,  68,  69,  71,  72,  73,  76,  78,  79,  80,
+                                 67,  68,  69,  71,  72,  73,  76,  78,  80,
                                  108, 110, 111, 112, 113, 157};
 
 // The catalogue row with these parameters that the tool builds, or 0.
