@@ -266,6 +266,14 @@ constexpr char method48[] =
     "()*+02()*023()+,-/()+.13(*+012(*,./3(*-/02(*0123(,-.12)*+,13)*,-.0)+,123)+.013)-./23*+-./1"
     "+,./02,-/013";
 
+// Method 49: 63 grids, orbits of 6 copies of Z3 with x -> 2x, 1 fixed point, less 3 grids, repaired by tabu search.
+constexpr char method49[] =
+    "$%&*-3$%&+.4$%&,/5$%'()2$%.016$&'*16$&()02$'*+,0$'-./0$'0345$(*/24$(+-25$(,.23$(1236$)*.15"
+    "$)+,/6$)+/13$),-14$-0456%&')12%&(,06%'(+-6%'*.25%'+/23%',-24%'0246%(*+,1%(-./1%(1345%)*/04"
+    "%)*036%)+-05%),.03%+./56&'()01&'*/14&'+-15&',.13&(*.05&(+/03&(,-04&)*+,2&)-./2&)-.26&)2345"
+    "&*-/36&+3456'()*-3'()+.4'(),/5'()156',./36(*./46),-146*+,-.3*+,-/4*+,256*-/345*-0123+.0124"
+    "+/0126,-.345,/0125";
+
 // Method 50: 72 grids, S(3,6,22) without 2 points, lowered by tabu search.
 constexpr char method50[] =
     "$%&(14$%&-56$%')03$%()57$%(*,/$%)+24$%+./5$&')*1$&'.67$&(+.3$&)+-0$&*,35$&,047$&/246$'(025"
@@ -2730,6 +2738,7 @@ constexpr GeneratedTable tables[] = {
     {46, 245, method46, "S(5,6,12) + point on S(4,5,11) + point on S(3,4,10) + point on C(10,3,2)"},
     {47, 371, method47, "orbits of Z14"},
     {48, 152, method48, "orbits of Z16"},
+    {49, 63, method49, "orbits of 6 copies of Z3 with x -> 2x, 1 fixed point, less 3 grids, repaired by tabu search"},
     {50, 72, method50, "S(3,6,22) without 2 points, lowered by tabu search"},
     {51, 3, method51, "tabu search"},
     {52, 4, method52, "tabu search"},
