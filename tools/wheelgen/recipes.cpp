@@ -85,6 +85,7 @@ struct OrbitPlan {
 constexpr OrbitPlan orbitPlans[] = {
     {70, {15, 1, 1, 2}, 55, 30000, 1},
     {144, {6, 3, 0, 1}, 12, 30000, 1},
+    {45, {4, 3, 2, 1}, 98, 20000, 3, 98, directSteps},
     {47, {14, 1, 0, 1}, 371, 50000, 1},
     {48, {16, 1, 0, 1}, 152, 20000, 1},
     {49, {3, 6, 1, 2}, 63, 20000, 10, 63, directSteps},
@@ -113,7 +114,7 @@ std::string describe(const PointGroup &group)
 // covering (73), lotteries where neither the search nor the orbit
 // search reaches the catalogue count, and lotteries over 30 to 49 points, where two parts side
 // by side still come a grid or more above it.
-constexpr int unreachedRows[] = {45,  59,  60,  65,  66,  67,  68,  69,  73,
+constexpr int unreachedRows[] = {59,  60,  65,  66,  67,  68,  69,  73,
                                  80, 108, 110, 111, 112, 113, 157};
 
 // The catalogue row with these parameters that the tool builds, or 0.
