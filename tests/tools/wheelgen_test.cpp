@@ -1,6 +1,7 @@
 #include "constructions.h"
 #include "coversearch.h"
 #include "orbitcover.h"
+#include "subsets.h"
 
 #include "engine/guaranteechecker.h"
 
@@ -132,4 +133,44 @@ TEST(WithNewPoints, PairCoveringWithABlockMissingLeavesTriplesUncovered)
     byFour.blocks.pop_back();
     const Design design = withNewPoints(steinerTwentyTwo(), byFour, pairsOfTwentyTwo(5, 30), 4);
     EXPECT_FALSE(check(design, 3, 3).holds());
+}
+
+TEST(TuranTriples, EveryFourPointsHoldAMarkedTriple)
+{
+    for (const int v : {9, 10, 11}) {
+        const std::vector<bool> marked = turanTriples(v);
+        const SubsetRanks ranks;
+        forCombinations(allPoints(v), 0, 4, [&](Block four) {
+            bool holds = false;
+            forCombinations(four, 0, 3, [&](Block triple) { holds |= marked[ranks.rank(triple)]; });
+            EXPECT_TRUE(holds) << "v = " << v << ", points " << four;
+        });
+    }
+}
+
+TEST(TuranTriples, MarksTheTriplesOfARunAndTwoInARunWithOneInTheNext)
+{
+    // Runs {0,1,2}, {3,4,5}, {6,7,8}: 3 triples inside runs and 3 * 3 * 3 across.
+    const std::vector<bool> marked = turanTriples(9);
+    EXPECT_EQ(std::count(marked.begin(), marked.end(), true), 30);
+    const SubsetRanks ranks;
+    EXPECT_TRUE(marked[ranks.rank(0b000'000'111)]);
+    EXPECT_TRUE(marked[ranks.rank(0b000'001'011)]);   // 0, 1 and 3
+    EXPECT_FALSE(marked[ranks.rank(0b000'011'001)]);  // 0 with 3 and 4
+    EXPECT_FALSE(marked[ranks.rank(0b001'000'011)]);  // 0, 1 and 6: the run before, not after
+    EXPECT_FALSE(marked[ranks.rank(0b001'001'001)]);  // one in each run
+}
+
+TEST(CoverSearch, CoversOnlyTheRequiredSubsets)
+{
+    // Only the triples of points 0..5 must be met: one block, exactly those points, does it.
+    const Requirement r{10, 6, 3, 3};
+    const SubsetRanks ranks;
+    std::vector<bool> required(binomial(10, 3));
+    forCombinations(0b111111, 0, 3, [&](Block t) { required[ranks.rank(t)] = true; });
+    CoverSearch search(r, 1);
+    search.requireOnly(required);
+    search.load(search.randomBlocks(1));
+    ASSERT_TRUE(search.search(10000));
+    EXPECT_EQ(search.blocks(), std::vector<Block>{0b111111});
 }

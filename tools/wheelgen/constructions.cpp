@@ -1,5 +1,7 @@
 #include "constructions.h"
 
+#include "subsets.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -203,4 +205,26 @@ Design join(const Design &first, const Design &second)
     for (const Block block : second.blocks)
         result.blocks.push_back(block << first.v);
     return result;
+}
+
+std::vector<bool> turanTriples(int v)
+{
+    std::vector<int> run(static_cast<std::size_t>(v));
+    for (int p = 0, r = 0, end = 0; r < 3; ++r) {
+        end += v / 3 + (r < v % 3 ? 1 : 0);
+        for (; p < end; ++p)
+            run[static_cast<std::size_t>(p)] = r;
+    }
+    const SubsetRanks ranks;
+    std::vector<bool> marked(binomial(v, 3));
+    forCombinations(allPoints(v), 0, 3, [&](Block triple) {
+        std::array<int, 3> inRun{};
+        for (const int p : pointsOf(triple))
+            ++inRun[static_cast<std::size_t>(run[static_cast<std::size_t>(p)])];
+        for (std::size_t r = 0; r < 3; ++r) {
+            if (inRun[r] == 3 || (inRun[r] == 2 && inRun[(r + 1) % 3] == 1))
+                marked[ranks.rank(triple)] = true;
+        }
+    });
+    return marked;
 }

@@ -2,6 +2,8 @@
 
 #include "design.h"
 
+#include <vector>
+
 // S(5,6,12), 132 blocks: the orbit of {inf,1,3,4,5,9} under PSL(2,11) acting on GF(11) and
 // infinity (x -> x+1, x -> 3x, x -> -1/x). Point p of GF(11) is point p, infinity is point 11.
 Design steinerTwelve();
@@ -39,3 +41,9 @@ Design withNewPoints(const Design &triples, const Design &pairsByFour, const Des
 // Places `second` on the points after those of `first`: a draw of c numbers over both parts puts
 // at least c1 in the first or c2 in the second when c1 + c2 = c + 1.
 Design join(const Design &first, const Design &second);
+
+// Turán's triples on v points cut into three runs of near-equal size: the triples inside a run
+// and those with two points in a run and one in the next (the third run followed by the first).
+// Every 4-subset holds one of them, so blocks holding all of them meet any four points in three.
+// Marked by colex rank among the triples of the v points.
+std::vector<bool> turanTriples(int v);

@@ -76,11 +76,11 @@ void CoverSearch::load(const std::vector<Block> &blocks)
     m_blocksPerSubset.assign(binomial(m_r.v, m_r.g), 0);
     if (m_r.c > m_r.g)
         m_metSubsetsPerDraw.assign(draws, 0);
-    m_uncovered.resize(draws);
-    m_uncoveredIndex.resize(draws);
+    m_uncovered.clear();
+    m_uncoveredIndex.assign(draws, -1);
     for (std::uint32_t d = 0; d < draws; ++d) {
-        m_uncovered[d] = d;
-        m_uncoveredIndex[d] = static_cast<std::int32_t>(d);
+        if (required(d))
+            uncoverDraw(d);
     }
     m_blocks.clear();
     for (const Block block : blocks) {
@@ -111,7 +111,8 @@ void CoverSearch::addSubset(Block subset)
     if (m_blocksPerSubset[rank]++ != 0)
         return;
     if (m_r.c == m_r.g) {
-        coverDraw(rank);
+        if (required(rank))
+            coverDraw(rank);
         return;
     }
     forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g, [this](Block draw) {
@@ -127,7 +128,8 @@ void CoverSearch::removeSubset(Block subset)
     if (--m_blocksPerSubset[rank] != 0)
         return;
     if (m_r.c == m_r.g) {
-        uncoverDraw(rank);
+        if (required(rank))
+            uncoverDraw(rank);
         return;
     }
     forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g, [this](Block draw) {
@@ -171,12 +173,12 @@ std::int64_t CoverSearch::moveDelta(std::size_t index, int out, int in)
         const Block moved = (old & ~outBit) | inBit;
         forCombinations(moved & ~inBit, inBit, m_r.g - 1, [&](Block s) {
             const std::uint32_t r = m_ranks.rank(s);
-            if (m_blocksPerSubset[r] == 0)
+            if (m_blocksPerSubset[r] == 0 && required(r))
                 --delta;
         });
         forCombinations(old & ~outBit, outBit, m_r.g - 1, [&](Block s) {
             const std::uint32_t r = m_ranks.rank(s);
-            if (m_blocksPerSubset[r] == 1)
+            if (m_blocksPerSubset[r] == 1 && required(r))
                 ++delta;
         });
         return delta;

@@ -31,6 +31,10 @@ class CoverSearch {
 public:
     CoverSearch(const Requirement &requirement, std::uint64_t seed);
 
+    // For coverings (g = c): only the c-subsets marked in `required`, by colex rank, must be
+    // covered and the others count as covered. Takes effect at the next load.
+    void requireOnly(std::vector<bool> required) { m_required = std::move(required); }
+
     // Replaces the current blocks.
     void load(const std::vector<Block> &blocks);
     const std::vector<Block> &blocks() const { return m_blocks; }
@@ -73,6 +77,7 @@ private:
     // Change of the cost if point `out` of block `index` became `in`.
     std::int64_t moveDelta(std::size_t index, int out, int in);
     void dropWeakestBlock();
+    bool required(std::uint32_t rank) const { return m_required.empty() || m_required[rank]; }
 
     Requirement m_r;
     Random m_random;
@@ -82,6 +87,7 @@ private:
     std::size_t m_movesWeighed = 0;
     std::vector<std::uint16_t> m_blocksPerSubset;   // by colex rank of the g-subset
     std::vector<std::uint8_t> m_metSubsetsPerDraw;  // by colex rank of the c-subset (c > g)
+    std::vector<bool> m_required;                   // by colex rank of the c-subset; empty: all
     std::vector<std::uint64_t> m_tabuUntil;         // by block * 64 + point: step it may return
     std::vector<std::uint32_t> m_uncovered;
     std::vector<std::int32_t> m_uncoveredIndex;     // -1 when the c-subset is covered
