@@ -110,6 +110,8 @@ constexpr TuranPlan turanPlans[] = {
     {67, 73, 61, 3},
     {68, 82, 63, 1},
     {69, 89, 75, 1},
+    {137, 115, 91, 1},
+    {138, 130, 108, 1},
 };
 constexpr std::uint64_t turanStepsPerLevel = 300000;
 
