@@ -129,9 +129,9 @@ std::string describe(const PointGroup &group)
 }
 
 // Rows that no recipe has reached within a budget of minutes, so they are not attempted: the
-// tight covering 73, lotteries where neither the search nor the orbit search reaches the
-// catalogue count, and lotteries over 30 to 49 points, where two parts side by side still come
-// a grid or more above it.
+// tight covering 73, "4 if 6" on 22 to 32 points, where neither the search nor the orbit search
+// comes near the catalogue count, and "3 if 6" on 40 to 49 points, where two parts side by side
+// still come a few grids above it.
 constexpr int unreachedRows[] = {65, 66, 73, 108, 110, 111, 112, 113};
 
 // The catalogue row with these parameters that the tool builds, or 0.
