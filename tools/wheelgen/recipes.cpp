@@ -111,7 +111,8 @@ constexpr TuranPlan turanPlans[] = {
     {68, 82, 63, 1},
     {88, 100, 81, 2},
 };
-constexpr std::uint64_t turanStepsPerLevel = 300000;
+// Steps per count of each search in the Turán and extension plans.
+constexpr std::uint64_t stageStepsPerLevel = 300000;
 
 // Rows built on the design of the row `from`, which has the same guarantee on one point fewer:
 // with `extra` random blocks over all the points the search covers what the new point leaves
@@ -129,6 +130,12 @@ constexpr ExtendPlan extendPlans[] = {
     {137, 88, 12, 88, 1},
     {138, 137, 12, 99, 1},
 };
+
+// "g if c among v", as the rows' descriptions name a guarantee.
+std::string guarantee(int g, int c, int v)
+{
+    return std::to_string(g) + " if " + std::to_string(c) + " among " + std::to_string(v);
+}
 
 std::string describe(const PointGroup &group)
 {
@@ -373,10 +380,8 @@ Construction Builder::construct(int method)
         if (first.blocks.empty() || second.blocks.empty())
             return {};
         return {::join(first, second),
-                std::to_string(r.g) + " if " + std::to_string(join.firstCondition) + " among " +
-                    std::to_string(join.firstPoints) + " beside " + std::to_string(r.g) + " if " +
-                    std::to_string(r.c + 1 - join.firstCondition) + " among " +
-                    std::to_string(r.v - join.firstPoints)};
+                guarantee(r.g, join.firstCondition, join.firstPoints) + " beside " +
+                    guarantee(r.g, r.c + 1 - join.firstCondition, r.v - join.firstPoints)};
     }
     for (const ExtendPlan &extend : extendPlans) {
         if (extend.method != method)
@@ -390,10 +395,9 @@ Construction Builder::construct(int method)
             search.randomBlocks(static_cast<std::size_t>(extend.extra));
         blocks.insert(blocks.end(), added.begin(), added.end());
         search.load(blocks);
-        return {lowered(search, static_cast<std::size_t>(extend.goal), turanStepsPerLevel,
-                        turanStepsPerLevel * 100, method),
-                std::to_string(r.g) + " if " + std::to_string(r.c) + " among " +
-                    std::to_string(smaller.v) + " (" + std::to_string(smaller.blocks.size()) +
+        return {lowered(search, static_cast<std::size_t>(extend.goal), stageStepsPerLevel,
+                        stageStepsPerLevel * 100, method),
+                guarantee(r.g, r.c, smaller.v) + " (" + std::to_string(smaller.blocks.size()) +
                     " grids) and " + std::to_string(extend.extra) +
                     " random grids, lowered by tabu search"};
     }
@@ -404,15 +408,15 @@ Construction Builder::construct(int method)
         CoverSearch triples({r.v, 6, 3, 3}, turan.seed);
         triples.requireOnly(turanTriples(r.v));
         triples.load(triples.randomBlocks(static_cast<std::size_t>(turan.start)));
-        if (!triples.search(turanStepsPerLevel))
+        if (!triples.search(stageStepsPerLevel))
             return {};
-        triples.reduce(0, turanStepsPerLevel, turanStepsPerLevel * 100);
+        triples.reduce(0, stageStepsPerLevel, stageStepsPerLevel * 100);
         const std::size_t covered = triples.blocks().size();
         m_log << "  Turán's triples covered by " << covered << " blocks\n";
         CoverSearch search(r, turan.seed);
         search.load(triples.blocks());
-        return {lowered(search, static_cast<std::size_t>(turan.goal), turanStepsPerLevel,
-                        turanStepsPerLevel * 100, method),
+        return {lowered(search, static_cast<std::size_t>(turan.goal), stageStepsPerLevel,
+                        stageStepsPerLevel * 100, method),
                 "Turán's triples in " + std::to_string(covered) +
                     " grids, lowered by tabu search"};
     }
