@@ -174,3 +174,65 @@ TEST(CoverSearch, CoversOnlyTheRequiredSubsets)
     ASSERT_TRUE(search.search(10000));
     EXPECT_EQ(search.blocks(), std::vector<Block>{0b111111});
 }
+
+TEST(CoverSearch, LotteryCoversOnlyTheRequiredDraws)
+{
+    // Only the 4-subsets of points 0..5 must meet a block in 3: one block holding five of
+    // those points does it, and the draws elsewhere do not count as uncovered.
+    const Requirement r{10, 6, 3, 4};
+    const SubsetRanks ranks;
+    std::vector<bool> required(binomial(10, 4));
+    forCombinations(0b111111, 0, 4, [&](Block d) { required[ranks.rank(d)] = true; });
+    CoverSearch search(r, 1);
+    search.requireOnly(required);
+    search.load({0b1111110000});
+    EXPECT_EQ(search.uncovered(), 15u);
+    ASSERT_TRUE(search.search(10000));
+    EXPECT_GE(std::popcount(search.blocks()[0] & 0b111111), 5);
+}
+
+TEST(Crossed, JoinsEveryBlockOfOnePartWithEveryBlockOfTheOther)
+{
+    const Design first{3, 2, {0b011, 0b110}};
+    const Design second{4, 1, {0b0001, 0b1000, 0b0100}};
+    const Design d = crossed(first, second);
+    EXPECT_EQ(d.v, 7);
+    EXPECT_EQ(d.k, 3);
+    EXPECT_EQ(d.blocks, (std::vector<Block>{0b0001'011, 0b1000'011, 0b0100'011, 0b0001'110,
+                                            0b1000'110, 0b0100'110}));
+}
+
+namespace {
+
+// 4 if 6 among 14 from two parts of 7: the seven 6-subsets of each part meet any four of its
+// points, and the Fano plane's lines share two points with any three points of a part.
+Design fourIfSixOnTwoSevens()
+{
+    const Design sixes{7, 6, {0b0111111, 0b1011111, 0b1101111, 0b1110111, 0b1111011, 0b1111101,
+                              0b1111110}};
+    const Design fano{7, 3, {0b0001011, 0b0010110, 0b0101100, 0b1011000, 0b0110001, 0b1100010,
+                             0b1000101}};
+    Design d = join(sixes, sixes);
+    const Design pairs = crossed(fano, fano);
+    d.blocks.insert(d.blocks.end(), pairs.blocks.begin(), pairs.blocks.end());
+    return d;
+}
+
+} // namespace
+
+TEST(Crossed, TwoPartsAndTheirTriplesMeetEverySixInFour)
+{
+    const Design d = fourIfSixOnTwoSevens();
+    ASSERT_EQ(d.blocks.size(), 7u + 7u + 49u);
+    EXPECT_TRUE(allBlocksHaveSixPoints(d));
+    EXPECT_TRUE(check(d, 4, 6).holds());
+}
+
+TEST(Crossed, WithoutTheCrossedBlocksEveryDrawOfThreeAndThreeFails)
+{
+    Design d = fourIfSixOnTwoSevens();
+    d.blocks.resize(14);
+    const GuaranteeResult result = check(d, 4, 6);
+    EXPECT_EQ(result.failing, 35u * 35u);
+    EXPECT_EQ(result.firstFailing, (std::array<std::uint8_t, 6>{1, 2, 3, 8, 9, 10}));
+}

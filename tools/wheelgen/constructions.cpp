@@ -207,6 +207,16 @@ Design join(const Design &first, const Design &second)
     return result;
 }
 
+Design crossed(const Design &first, const Design &second)
+{
+    Design result{first.v + second.v, first.k + second.k, {}};
+    for (const Block a : first.blocks) {
+        for (const Block b : second.blocks)
+            result.blocks.push_back(a | b << first.v);
+    }
+    return result;
+}
+
 std::vector<bool> turanTriples(int v)
 {
     std::vector<int> run(static_cast<std::size_t>(v));

@@ -42,6 +42,10 @@ Design withNewPoints(const Design &triples, const Design &pairsByFour, const Des
 // at least c1 in the first or c2 in the second when c1 + c2 = c + 1.
 Design join(const Design &first, const Design &second);
 
+// Every union of a block of `first` and a block of `second`, with `second` placed on the points
+// after those of `first` as `join` places it: |first| x |second| blocks of k1 + k2 points.
+Design crossed(const Design &first, const Design &second);
+
 // Turán's triples on v points cut into three runs of near-equal size: the triples inside a run
 // and those with two points in a run and one in the next (the third run followed by the first).
 // Every 4-subset holds one of them, so blocks holding all of them meet any four points in three.

@@ -117,7 +117,7 @@ void CoverSearch::addSubset(Block subset)
     }
     forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g, [this](Block draw) {
         const std::uint32_t d = m_ranks.rank(draw);
-        if (m_metSubsetsPerDraw[d]++ == 0)
+        if (m_metSubsetsPerDraw[d]++ == 0 && required(d))
             coverDraw(d);
     });
 }
@@ -134,7 +134,7 @@ void CoverSearch::removeSubset(Block subset)
     }
     forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g, [this](Block draw) {
         const std::uint32_t d = m_ranks.rank(draw);
-        if (--m_metSubsetsPerDraw[d] == 0)
+        if (--m_metSubsetsPerDraw[d] == 0 && required(d))
             uncoverDraw(d);
     });
 }

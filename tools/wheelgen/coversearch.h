@@ -31,8 +31,8 @@ class CoverSearch {
 public:
     CoverSearch(const Requirement &requirement, std::uint64_t seed);
 
-    // For coverings (g = c): only the c-subsets marked in `required`, by colex rank, must be
-    // covered and the others count as covered. Takes effect at the next load.
+    // Only the c-subsets marked in `required`, by colex rank, must be covered and the others
+    // count as covered. Takes effect at the next load.
     void requireOnly(std::vector<bool> required) { m_required = std::move(required); }
 
     // Replaces the current blocks.

@@ -52,6 +52,8 @@ private:
     Design steinerTwentyFourCached();
     // C(22,k,2) for k = 4 or 5: the pairs of 22 points in blocks of k.
     Design pairsOfTwentyTwo(int k);
+    // "2 if 3" on v points in blocks of 3: every three points share two with a block.
+    Design triplesMeetingTwo(int v);
 
     std::ostream &m_log;
     std::map<Key, Design> m_known;
