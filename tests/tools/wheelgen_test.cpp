@@ -236,3 +236,26 @@ TEST(Crossed, WithoutTheCrossedBlocksEveryDrawOfThreeAndThreeFails)
     EXPECT_EQ(result.failing, 35u * 35u);
     EXPECT_EQ(result.firstFailing, (std::array<std::uint8_t, 6>{1, 2, 3, 8, 9, 10}));
 }
+
+TEST(CoverSearch, TradeOfTwoBlocksForOneKeepsACoverWithOneBlockFewer)
+{
+    // The seven 6-subsets of 7 points meet any four of them; five suffice.
+    const std::vector<Block> sixes{0b0111111, 0b1011111, 0b1101111, 0b1110111,
+                                   0b1111011, 0b1111101, 0b1111110};
+    CoverSearch search({7, 6, 4, 4}, 1);
+    search.load(sixes);
+    ASSERT_TRUE(search.tradeTwoForOne(10000));
+    EXPECT_EQ(search.blocks().size(), 6u);
+    EXPECT_TRUE(check({7, 6, search.blocks()}, 4, 4).holds());
+}
+
+TEST(CoverSearch, FailedTradeRestoresTheDesign)
+{
+    // S(3,6,22) meets every triple exactly once: 76 blocks cannot meet them all.
+    const Design steiner = steinerTwentyTwo();
+    CoverSearch search({22, 6, 3, 3}, 1);
+    search.load(steiner.blocks);
+    EXPECT_FALSE(search.tradeTwoForOne(1000));
+    EXPECT_EQ(search.blocks(), steiner.blocks);
+    EXPECT_EQ(search.uncovered(), 0u);
+}

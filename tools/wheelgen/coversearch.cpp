@@ -321,3 +321,20 @@ void CoverSearch::reduce(std::size_t goal, std::uint64_t stepsPerLevel, std::uin
             reached(m_blocks);
     }
 }
+
+bool CoverSearch::tradeTwoForOne(std::uint64_t steps)
+{
+    const std::vector<Block> before = m_blocks;
+    if (before.size() < 2)
+        return false;
+    std::vector<Block> blocks = before;
+    for (int i = 0; i < 2; ++i)
+        blocks.erase(blocks.begin() +
+                     m_random.below(static_cast<std::uint32_t>(blocks.size())));
+    blocks.push_back(randomBlocks(1).front());
+    load(blocks);
+    if (search(steps))
+        return true;
+    load(before);
+    return false;
+}

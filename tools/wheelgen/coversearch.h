@@ -66,6 +66,12 @@ public:
     void reduce(std::size_t goal, std::uint64_t stepsPerLevel, std::uint64_t totalSteps,
                 const std::function<void(const std::vector<Block> &)> &reached = {});
 
+    // From a design that covers everything: takes out two random blocks, puts in one random
+    // block and searches for at most `steps` steps. Keeps the design one block smaller when that
+    // covers everything, else returns to the design it started from; returns which it kept. The
+    // search repairs a nearby design where lowering by the weakest block stalls.
+    bool tradeTwoForOne(std::uint64_t steps);
+
 private:
     void addBlock(Block block);
     void removeBlock(Block block);

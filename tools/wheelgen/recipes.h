@@ -45,6 +45,8 @@ private:
     void remember(const Requirement &r, const Design &design);
 
     Construction construct(int method);
+    // `built` lowered by the row's trades of two grids for one, if it has any.
+    Construction traded(int method, Construction built);
     // A design for `r`: the row of the catalogue with these parameters, else one searched.
     Design part(const Requirement &r);
     Design steinerTwelveCached();
