@@ -324,6 +324,7 @@ Construction Builder::traded(int method, Construction built)
     CoverSearch search(requirementOf(method), plan->seed);
     search.load(built.design.blocks);
     const auto goal = static_cast<std::size_t>(plan->goal);
+    const std::string how = built.how;
     int trades = 0;
     for (int i = 0; i < plan->attempts && search.blocks().size() > goal; ++i) {
         if (!search.tradeTwoForOne(tradeSteps))
@@ -331,13 +332,12 @@ Construction Builder::traded(int method, Construction built)
         ++trades;
         m_log << "    " << search.blocks().size() << " blocks after a trade of two for one\n";
         built.design.blocks = search.blocks();
+        built.how = how + ", then " +
+                    (trades == 1 ? std::string("one trade") : std::to_string(trades) + " trades") +
+                    " of two grids for one random grid";
         if (m_checkpoint)
             m_checkpoint(method, built);
     }
-    if (trades > 0)
-        built.how += ", then " +
-                     (trades == 1 ? std::string("one trade") : std::to_string(trades) + " trades") +
-                     " of two grids for one random grid";
     return built;
 }
 
@@ -457,8 +457,8 @@ Construction Builder::construct(int method)
             secondTriples.blocks.empty())
             return {};
         Design d = ::join(first, second);
-        const Design pairs = crossed(firstTriples, secondTriples);
-        d.blocks.insert(d.blocks.end(), pairs.blocks.begin(), pairs.blocks.end());
+        const Design across = crossed(firstTriples, secondTriples);
+        d.blocks.insert(d.blocks.end(), across.blocks.begin(), across.blocks.end());
         return {d, guarantee(4, 4, a) + " beside " + guarantee(4, 4, b) + ", with " +
                        std::to_string(firstTriples.blocks.size()) + " x " +
                        std::to_string(secondTriples.blocks.size()) +
