@@ -204,17 +204,21 @@ TEST(Crossed, JoinsEveryBlockOfOnePartWithEveryBlockOfTheOther)
 
 namespace {
 
+// The seven 6-subsets of 7 points: together they meet any four of them.
+Design sixesOfSeven()
+{
+    return {7, 6, {0b0111111, 0b1011111, 0b1101111, 0b1110111, 0b1111011, 0b1111101, 0b1111110}};
+}
+
 // 4 if 6 among 14 from two parts of 7: the seven 6-subsets of each part meet any four of its
 // points, and the Fano plane's lines share two points with any three points of a part.
 Design fourIfSixOnTwoSevens()
 {
-    const Design sixes{7, 6, {0b0111111, 0b1011111, 0b1101111, 0b1110111, 0b1111011, 0b1111101,
-                              0b1111110}};
     const Design fano{7, 3, {0b0001011, 0b0010110, 0b0101100, 0b1011000, 0b0110001, 0b1100010,
                              0b1000101}};
-    Design d = join(sixes, sixes);
-    const Design pairs = crossed(fano, fano);
-    d.blocks.insert(d.blocks.end(), pairs.blocks.begin(), pairs.blocks.end());
+    Design d = join(sixesOfSeven(), sixesOfSeven());
+    const Design across = crossed(fano, fano);
+    d.blocks.insert(d.blocks.end(), across.blocks.begin(), across.blocks.end());
     return d;
 }
 
@@ -239,11 +243,9 @@ TEST(Crossed, WithoutTheCrossedBlocksEveryDrawOfThreeAndThreeFails)
 
 TEST(CoverSearch, TradeOfTwoBlocksForOneKeepsACoverWithOneBlockFewer)
 {
-    // The seven 6-subsets of 7 points meet any four of them; five suffice.
-    const std::vector<Block> sixes{0b0111111, 0b1011111, 0b1101111, 0b1110111,
-                                   0b1111011, 0b1111101, 0b1111110};
+    // Five of the seven 6-subsets of 7 points suffice.
     CoverSearch search({7, 6, 4, 4}, 1);
-    search.load(sixes);
+    search.load(sixesOfSeven().blocks);
     ASSERT_TRUE(search.tradeTwoForOne(10000));
     EXPECT_EQ(search.blocks().size(), 6u);
     EXPECT_TRUE(check({7, 6, search.blocks()}, 4, 4).holds());
