@@ -136,10 +136,11 @@ struct ExtendPlan {
     int goal;
     std::uint64_t seed;
 };
+constexpr int extendFirstLevels = 10;
 constexpr ExtendPlan extendPlans[] = {
     {69, 68, 10, 72, 1},
     {137, 88, 12, 88, 1},
-    {138, 137, 14, 98, 3},
+    {138, 137, 14, 90, 3},
 };
 
 // Rows lowered further once their recipe is done: up to `attempts` times two grids are traded
@@ -153,7 +154,7 @@ struct TradePlan {
     std::uint64_t seed;
 };
 constexpr TradePlan tradePlans[] = {
-    {137, 87, 4, 11},
+    {137, 86, 4, 11},
 };
 constexpr std::uint64_t tradeSteps = 600000;
 
@@ -476,6 +477,8 @@ Construction Builder::construct(int method)
             search.randomBlocks(static_cast<std::size_t>(extend.extra));
         blocks.insert(blocks.end(), added.begin(), added.end());
         search.load(blocks);
+        // What the new point leaves open can take the search several levels' steps to cover.
+        search.search(stageStepsPerLevel * extendFirstLevels);
         return {lowered(search, static_cast<std::size_t>(extend.goal), stageStepsPerLevel,
                         stageStepsPerLevel * 100, method),
                 guarantee(r.g, r.c, smaller.v) + " (" + std::to_string(smaller.blocks.size()) +
