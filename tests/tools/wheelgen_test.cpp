@@ -191,6 +191,51 @@ TEST(CoverSearch, LotteryCoversOnlyTheRequiredDraws)
     EXPECT_GE(std::popcount(search.blocks()[0] & 0b111111), 5);
 }
 
+TEST(CoverSearch, QuickWeighingCountsWhatMakingTheMoveFlips)
+{
+    // Every move of a few random blocks, for "3 if 4", "5 if 6" and "3 if 4" with only some
+    // draws required: the quick count must equal the change that making the move measures.
+    struct Case {
+        Requirement r;
+        bool everyOtherDraw;
+    };
+    for (const Case &test : {Case{{10, 6, 3, 4}, false}, Case{{9, 6, 5, 6}, false},
+                             Case{{11, 6, 3, 4}, true}}) {
+        const Requirement &r = test.r;
+        CoverSearch made(r, 1);
+        CoverSearch quick(r, 1);
+        quick.weighQuickly(true);
+        if (test.everyOtherDraw) {
+            std::vector<bool> required(binomial(r.v, r.c));
+            for (std::size_t d = 0; d < required.size(); d += 2)
+                required[d] = true;
+            made.requireOnly(required);
+            quick.requireOnly(required);
+        }
+        const std::vector<Block> blocks = made.randomBlocks(4);
+        made.load(blocks);
+        quick.load(blocks);
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            for (const int out : pointsOf(blocks[i])) {
+                for (const int in : pointsOf(allPoints(r.v) & ~blocks[i]))
+                    ASSERT_EQ(quick.moveDelta(i, out, in), made.moveDelta(i, out, in))
+                        << r.g << " if " << r.c << " among " << r.v << ", block " << i;
+            }
+        }
+        EXPECT_EQ(quick.uncovered(), made.uncovered());
+    }
+}
+
+TEST(CoverSearch, QuickWeighingSearchFindsALotteryDesign)
+{
+    // "3 if 4 among 12" in 6 blocks, from random blocks.
+    CoverSearch search({12, 6, 3, 4}, 1);
+    search.weighQuickly(true);
+    search.load(search.randomBlocks(6));
+    ASSERT_TRUE(search.search(100000));
+    EXPECT_TRUE(check({12, 6, search.blocks()}, 3, 4).holds());
+}
+
 TEST(Crossed, JoinsEveryBlockOfOnePartWithEveryBlockOfTheOther)
 {
     const Design first{3, 2, {0b011, 0b110}};

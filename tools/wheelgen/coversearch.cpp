@@ -70,6 +70,21 @@ std::vector<Block> CoverSearch::randomBlocks(std::size_t count)
     return blocks;
 }
 
+void CoverSearch::weighQuickly(bool quickly)
+{
+    m_quickly = quickly && m_r.c == m_r.g + 1;
+    if (!m_quickly || !m_drawWithPoint.empty())
+        return;
+    const auto v = static_cast<std::uint32_t>(m_r.v);
+    m_drawWithPoint.assign(binomial(m_r.v, m_r.g) * v, 0);
+    forCombinations(allPoints(m_r.v), 0, m_r.g, [&](Block subset) {
+        const std::uint32_t base = m_ranks.rank(subset) * v;
+        for (const int z : pointsOf(allPoints(m_r.v) & ~subset))
+            m_drawWithPoint[base + static_cast<std::uint32_t>(z)] =
+                m_ranks.rank(subset | Block{1} << z);
+    });
+}
+
 void CoverSearch::load(const std::vector<Block> &blocks)
 {
     const std::uint64_t draws = binomial(m_r.v, m_r.c);
@@ -183,10 +198,47 @@ std::int64_t CoverSearch::moveDelta(std::size_t index, int out, int in)
         });
         return delta;
     }
+    if (m_quickly)
+        return quickLotteryDelta(index, out, in);
     const auto before = static_cast<std::int64_t>(m_uncovered.size());
     moveBlock(index, out, in);
     const std::int64_t delta = static_cast<std::int64_t>(m_uncovered.size()) - before;
     moveBlock(index, in, out);
+    return delta;
+}
+
+std::int64_t CoverSearch::quickLotteryDelta(std::size_t index, int out, int in)
+{
+    // The move loses the g-subsets {out} + S and gains {in} + S, S among the block's other
+    // points. A draw made of a lost subset and a point z outside the block and other than `in`
+    // holds no other lost or gained subset, so it becomes uncovered when that subset, held by
+    // this block alone, was the only one it met. Likewise a draw made of a gained subset and
+    // such a z is covered by the move when it met none. Every other draw holding a lost or a
+    // gained subset keeps a subset of the block, with or without the move.
+    const Block old = m_blocks[index];
+    const Block inBit = Block{1} << in;
+    const Block outBit = Block{1} << out;
+    const Block outside = allPoints(m_r.v) & ~(old | inBit);
+    // Draws whose count of met subsets is `met` among those made of `subset` and one point z.
+    const auto drawsMeeting = [&](std::uint32_t subset, std::uint8_t met) {
+        const std::uint32_t *withPoint =
+            &m_drawWithPoint[subset * static_cast<std::uint32_t>(m_r.v)];
+        std::int64_t found = 0;
+        for (Block z = outside; z != 0; z &= z - 1) {
+            const std::uint32_t d = withPoint[std::countr_zero(z)];
+            found += m_metSubsetsPerDraw[d] == met && required(d);
+        }
+        return found;
+    };
+    std::int64_t delta = 0;
+    forCombinations(old & ~outBit, 0, m_r.g - 1, [&](Block s) {
+        const std::uint32_t lost = m_ranks.rank(s | outBit);
+        if (m_blocksPerSubset[lost] == 1)
+            delta += drawsMeeting(lost, 1);
+        const std::uint32_t gained = m_ranks.rank(s | inBit);
+        if (m_blocksPerSubset[gained] == 0)
+            delta -= drawsMeeting(gained, 0);
+    });
     return delta;
 }
 

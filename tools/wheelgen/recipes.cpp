@@ -144,19 +144,23 @@ constexpr ExtendPlan extendPlans[] = {
 };
 
 // Rows lowered further once their recipe is done: up to `attempts` times two grids are traded
-// for one random grid and the search, with `tradeSteps` steps, repairs the design (see
-// CoverSearch::tradeTwoForOne), down to `goal`. Where lowering by the weakest grid stalls, the
-// search still finds a design one grid smaller near the one it has.
+// for one random grid and the search, with `steps` steps, repairs the design (see
+// CoverSearch::tradeTwoForOne), down to `goal`; a row's plans follow one another in this order.
+// Where lowering by the weakest grid stalls, the search still finds a design one grid smaller
+// near the one it has. With `quickly` the search weighs its moves quickly
+// (CoverSearch::weighQuickly), so many more attempts fit the time.
 struct TradePlan {
     int method;
     int goal;
     int attempts;
     std::uint64_t seed;
+    std::uint64_t steps;
+    bool quickly;
 };
 constexpr TradePlan tradePlans[] = {
-    {137, 86, 4, 11},
+    {68, 61, 48, 2, 200000, true},
+    {137, 86, 4, 11, 600000, false},
 };
-constexpr std::uint64_t tradeSteps = 600000;
 
 // "g if c among v", as the rows' descriptions name a guarantee.
 std::string guarantee(int g, int c, int v)
@@ -180,7 +184,7 @@ std::string describe(const PointGroup &group)
 // Rows that no recipe has reached within a budget of minutes, so they are not attempted: the
 // tight covering 73, "4 if 6" on 22 and 25 points, where neither the search nor two parts with
 // their triples come near the catalogue count, and "3 if 6" on 40 and 45 points, where two parts
-// side by side still come a few grids above it.
+// side by side still come a grid above it.
 constexpr int unreachedRows[] = {65, 66, 73, 110, 111};
 
 // The catalogue row with these parameters that the tool builds, or 0.
@@ -318,26 +322,27 @@ Design Builder::triplesMeetingTwo(int v)
 
 Construction Builder::traded(int method, Construction built)
 {
-    const auto plan = std::find_if(std::begin(tradePlans), std::end(tradePlans),
-                                   [&](const TradePlan &p) { return p.method == method; });
-    if (plan == std::end(tradePlans) || built.design.blocks.empty())
-        return built;
-    CoverSearch search(requirementOf(method), plan->seed);
-    search.load(built.design.blocks);
-    const auto goal = static_cast<std::size_t>(plan->goal);
     const std::string how = built.how;
     int trades = 0;
-    for (int i = 0; i < plan->attempts && search.blocks().size() > goal; ++i) {
-        if (!search.tradeTwoForOne(tradeSteps))
+    for (const TradePlan &plan : tradePlans) {
+        if (plan.method != method || built.design.blocks.empty())
             continue;
-        ++trades;
-        m_log << "    " << search.blocks().size() << " blocks after a trade of two for one\n";
-        built.design.blocks = search.blocks();
-        built.how = how + ", then " +
-                    (trades == 1 ? std::string("one trade") : std::to_string(trades) + " trades") +
-                    " of two grids for one random grid";
-        if (m_checkpoint)
-            m_checkpoint(method, built);
+        CoverSearch search(requirementOf(method), plan.seed);
+        search.weighQuickly(plan.quickly);
+        search.load(built.design.blocks);
+        const auto goal = static_cast<std::size_t>(plan.goal);
+        for (int i = 0; i < plan.attempts && search.blocks().size() > goal; ++i) {
+            if (!search.tradeTwoForOne(plan.steps))
+                continue;
+            ++trades;
+            m_log << "    " << search.blocks().size() << " blocks after a trade of two for one\n";
+            built.design.blocks = search.blocks();
+            const std::string count =
+                trades == 1 ? std::string("one trade") : std::to_string(trades) + " trades";
+            built.how = how + ", then " + count + " of two grids for one random grid";
+            if (m_checkpoint)
+                m_checkpoint(method, built);
+        }
     }
     return built;
 }
