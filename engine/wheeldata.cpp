@@ -367,13 +367,12 @@ constexpr char method60[] =
     "(*,012(*-.01(+-023(+./01(,-/13)*+013)*,.12)*-./3)*/123)+,-.3)+,-/0)+,/13)+0123*+,-/2*+,/02"
     "*,-.01+-./12,./023";
 
-// Method 67: 61 grids, Turán's triples in 65 grids, lowered by tabu search.
+// Method 67: 54 grids, 3 if 4 among 24 (61 grids) without its last point, lowered by tabu search, then 2 trades of two grids for one random grid.
 constexpr char method67[] =
-    "$%&'23$%&(,-$%&)01$%&*./$%+579$&')./$'(467$')*,-$'+159$(*-14$(+45:$(+689$(/056$)*+23$*+08:"
-    "$+-248$-.36:%&(*23%&)+23%'(*8:%'*45:%'*689%'+.07%()*./%()+,-%(,014%(-/07%*+467%/178:&')*01"
-    "&'*+,-&()+.0&()+/1&)457:&)4589&)469:&)5678'()+23'(*579'*+,./'-.16:(,./26,-/356,-1258,./179"
-    ",.0345,.378:,/0458,/239:,0136:,02479-.0256-.2349-.278:-/0238-/049:-01379.0129:.13458/12347"
-    "/1256:";
+    "$%*589$%+47:$&'+49$&(*6:$')68:$()579$(,.68$)2456$,-124$,/035$-./25$-0236$.0134$/1456%&')-."
+    "%&(*29%&),08%&)/13%'(+.1%'(,-3%'(/07%'*-.7%'*28:%*+279%*4689%+567:&'(+2:&'+569&(*45:&(+,08"
+    "&*,/78&-1278&.0378')2789')458:'*,017'*/137()*+.1()279:()4679(+-./8(+1238)*+,/7)*+-03,-0458"
+    ",-1356,-389:,./19:,.2345,/0246-./346-/019:./039:.01256";
 
 // Method 68: 61 grids, Turán's triples in 72 grids, lowered by tabu search, then 2 trades of two grids for one random grid.
 constexpr char method68[] =
@@ -777,6 +776,28 @@ constexpr char method109[] =
     "&)./14&*+,/1&+-034'()+-/'(0235')*+,0')*+.4')+.02'*,024'*-145().345(*+,35(*-./0(,-/24),-015"
     "),.024*+,.24+-.125678:EF679;BD689>?@69:;=E6:<@AD6=?ACF6>@BCE78=@AD79:>AF79;<@C7:<?BC7<=>?E"
     "89<=BF8:=>CD8;<ACE8;>?AB9?ABDE:;=@BF;<>?DF?@CDEF";
+
+// Method 110: 98 grids, 3 if 3 among 17 beside 3 if 4 among 23.
+constexpr char method110[] =
+    "$%&)*,$%&/23$%'(*.$%)+-3$%,014$&',34$&(*-0$&)+.1$'(*13$')+04$'-/12$(),/2$(+,24$*+/24$,-.14"
+    "$./023%&'-.3%&'.01%&(+14%&-013%').24%'+,./%()/01%(,-23%*+012%*-/34&'()/3&'*+23&(,.12&)-024"
+    "&*./14&+,-/0'(+-14'(,023')*,-1'*-/04()*+,2()*,/4()+-./(+.034)*,.03).1234*+-.02+,-/1356;FIJ"
+    "56<EHK578<EJ579;GK58:GIK59:FHJ59=?GI5:CEFG5=>BCE5=@ADF5>?@CF5>ACDG5?ABDE5@BEFG678:>?679;CJ"
+    "67:=AI67:@BD689<?B689=>D689@AH68;>?H68;CIK6;<CHJ6;EGIJ6<FGHK789<CK78<FGJ79;EFK79<=AI7;=@HI"
+    "7>BCHI7?ADHI8:CHIJ8:EFIK8;=ABH8;@BDH9:;<?B9:CHJK9:EGHJ9<>?@I9<BCDI:;<=@H:;<>AD=>AEFI=>BDFG"
+    "=>DIJK=?@BJK=?CDEF=@ACEG>?@DEG>@ABJK?@ADJK?ABCFG";
+
+// Method 111: 131 grids, 3 if 3 among 22 beside 3 if 4 among 23.
+constexpr char method111[] =
+    "$%&(14$%'039$%)*68$%+./5$%,-27$&'.67$&)+-0$&*,35$&/289$'(*+2$'),/4$'-158$()579$(,.08$(-/36"
+    "$).123$*-.49$*/017$+,169$+3478$02456%&'+,8%&)/37%&*.02%&-569%'()-.%'*457%'/126%(*,/9%(+067"
+    "%(2358%)+249%),015%*+-13%,.346%-/048%.1789&'(/05&')*19&'-234&(),26&(*-78&(+.39&).458&*+/46"
+    "&+1257&,-./1&,0479&01368'(,137'(4689')+356')0278'*,-06'*./38'+-/79'+.014',.259()*034()+/18"
+    "(*.156(+,-45(-0129(./247)*+,.7)*-/25),-389)-1467)./069*+0589*,1248*23679+,/023+-.268,/5678"
+    "-.0357/13459:;@KNO:;AJMP:<=AJO:<>@LP:=?LNP:>?KMO:>BDLN:?HJKL:BCGHJ:BEFIK:CDEHK:CFHIL:DFGIJ"
+    ":EGJKL;<=?CD;<>@HO;<?BFN;<?EGI;=>ADG;=>BCI;=>EFM;=@CDM;=@HNP;@AHMO;@JLNO;AKLMP<=>AHP<=AKLO"
+    "<>@JKP<>ABFN<@BEMN<CGHMN<DFIMN=?HMNO=?JKNP=@BFGM=@EGIM>?@ADG>?HMOP>?JLMO>ACDEN>AGHIN?@ABEM"
+    "?@ACFIBCFJKNBCGIKLBCINOPBDEGOPBDHIJKBEFHJLCDEIJLCEFGOPDEFIOPDFGHKL";
 
 // Method 112: 163 grids, 3 if 3 among 22 beside 3 if 4 among 27.
 constexpr char method112[] =
@@ -3190,7 +3211,7 @@ constexpr GeneratedTable tables[] = {
     {58, 71, method58, "tabu search"},
     {59, 151, method59, "orbits of Z15, less 14 grids, repaired by tabu search"},
     {60, 228, method60, "orbits of Z16, less 20 grids, repaired by tabu search"},
-    {67, 61, method67, "Turán's triples in 65 grids, lowered by tabu search"},
+    {67, 54, method67, "3 if 4 among 24 (61 grids) without its last point, lowered by tabu search, then 2 trades of two grids for one random grid"},
     {68, 61, method68, "Turán's triples in 72 grids, lowered by tabu search, then 2 trades of two grids for one random grid"},
     {69, 71, method69, "3 if 4 among 24 (61 grids) and 10 random grids, lowered by tabu search"},
     {70, 55, method70, "orbits of Z15 with x -> 2x, 1 fixed point"},
@@ -3227,6 +3248,8 @@ constexpr GeneratedTable tables[] = {
     {107, 40, method107, "3 if 3 among 12 beside 3 if 4 among 18"},
     {108, 498, method108, "4 if 4 among 14 beside 4 if 4 among 16, with 14 x 19 grids joining triples of 2 if 3 on each part"},
     {109, 68, method109, "3 if 3 among 18 beside 3 if 4 among 17"},
+    {110, 98, method110, "3 if 3 among 17 beside 3 if 4 among 23"},
+    {111, 131, method111, "3 if 3 among 22 beside 3 if 4 among 23"},
     {112, 163, method112, "3 if 3 among 22 beside 3 if 4 among 27"},
     {113, 652, method113, "4 if 4 among 14 beside 4 if 4 among 18, with 14 x 24 grids joining triples of 2 if 3 on each part"},
     {114, 153, method114, "S(3,6,22) + 3 points on C(22,4,2) and C(22,5,2)"},

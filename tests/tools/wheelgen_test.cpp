@@ -75,6 +75,23 @@ TEST(Restricted, SteinerSystemWithoutTwoPointsStillMeetsEveryTriple)
     EXPECT_TRUE(check(design, 3, 3).holds());
 }
 
+TEST(Restricted, LotteryDesignWithoutItsLastPointKeepsItsGuarantee)
+{
+    // "3 if 4 among 13" found by the search; the blocks through point 12 take the smallest
+    // point they lack instead.
+    CoverSearch search({13, 6, 3, 4}, 1);
+    search.weighQuickly(true);
+    search.load(search.randomBlocks(9));
+    ASSERT_TRUE(search.search(100000));
+    const Design design = restricted({13, 6, search.blocks()}, 12);
+    EXPECT_EQ(design.v, 12);
+    EXPECT_EQ(design.blocks.size(), 9u);
+    EXPECT_TRUE(allBlocksHaveSixPoints(design));
+    EXPECT_TRUE(std::all_of(design.blocks.begin(), design.blocks.end(),
+                            [](Block b) { return b < (Block{1} << 12); }));
+    EXPECT_TRUE(check(design, 3, 4).holds());
+}
+
 TEST(WithNewPoints, TwoNewPointsOnAPairCoveringGiveATripleCovering)
 {
     // The 4-point blocks {0,1,2,3}, {0,1,4,5}, ... of a pair covering of 6 points.
