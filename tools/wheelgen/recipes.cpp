@@ -40,7 +40,6 @@ constexpr SearchPlan searchPlans[] = {
     {125, 1375, defaultStepsPerLevel, defaultTotalSteps, 125, 0, 100},
     {128, 1217, coveringStepsPerLevel, coveringTotalSteps, 128, 0, 100},
     {53, 9, defaultStepsPerLevel, defaultTotalSteps, 53, 0, 100},
-    {54, 12, defaultStepsPerLevel, defaultTotalSteps, 54, 0, 100},
     {82, 17, defaultStepsPerLevel, defaultTotalSteps, 82, 0, 100},
     {83, 21, defaultStepsPerLevel, defaultTotalSteps, 83, 0, 100},
     {84, 24, defaultStepsPerLevel, defaultTotalSteps, 84, 0, 100},
@@ -48,7 +47,6 @@ constexpr SearchPlan searchPlans[] = {
     {142, 8, defaultStepsPerLevel, defaultTotalSteps, 142, 0, 100},
     {143, 11, defaultStepsPerLevel, defaultTotalSteps, 143, 0, 100},
     {145, 0, defaultStepsPerLevel, 1500000, 145, 24, 130},
-    {156, 104, defaultStepsPerLevel, defaultTotalSteps, 156, 0, 100},
     {157, 3778, 400000, 100000000, 157, 0, 100},
     // Searched straight at one count with a long first level.
     {16, 6, directSteps, directSteps, 1, 0, 0},
@@ -144,9 +142,10 @@ constexpr ExtendPlan extendPlans[] = {
 
 // Rows built on the design of the row `from`, which has the same guarantee on one point more:
 // without its last point (each block that held it takes the smallest point it lacks) that design
-// still meets the requirement, and the search, weighing its moves quickly, lowers it down to
-// `goal`. The blocks the lost point frees give the search room that a start from random blocks or
-// Turán's triples on these points does not.
+// still meets the requirement, and the search, weighing its moves quickly where it can, lowers it
+// down to `goal`. The blocks the lost point frees give the search room that a start from random
+// blocks, Turán's triples or two parts on these points does not. A row may serve as `from` only
+// when it is not built on the row itself.
 struct ShrinkPlan {
     int method;
     int from;
@@ -154,7 +153,8 @@ struct ShrinkPlan {
     std::uint64_t seed;
 };
 constexpr ShrinkPlan shrinkPlans[] = {
-    {67, 68, 54, 1},
+    {54, 15, 10, 1},    {67, 68, 54, 1},    {100, 70, 22, 1}, {114, 115, 121, 1},
+    {115, 116, 130, 1}, {116, 117, 167, 1}, {155, 76, 173, 1}, {156, 78, 47, 1},
 };
 
 // Rows lowered further once their recipe is done: up to `attempts` times two grids are traded
@@ -421,9 +421,6 @@ Construction Builder::construct(int method)
     }
     case 75:
     case 85:
-    case 114:
-    case 115:
-    case 116:
     case 117: {
         const Design byFour = pairsOfTwentyTwo(4);
         const Design byFive = pairsOfTwentyTwo(5);
