@@ -33,7 +33,6 @@ constexpr std::uint64_t directSteps = 10000000;
 
 // Rows whose search needs another goal or budget than the default (goal 0 = lower bound).
 constexpr SearchPlan searchPlans[] = {
-    {57, 0, defaultStepsPerLevel, defaultTotalSteps, 57, 24, 100},
     {58, 0, defaultStepsPerLevel, defaultTotalSteps, 58, 24, 100},
     {86, 0, defaultStepsPerLevel, defaultTotalSteps, 86, 24, 100},
     {44, 0, defaultStepsPerLevel, 1500000, 44, 0, 130},
@@ -153,8 +152,9 @@ struct ShrinkPlan {
     std::uint64_t seed;
 };
 constexpr ShrinkPlan shrinkPlans[] = {
-    {54, 15, 10, 1},    {67, 68, 54, 1},    {100, 70, 22, 1}, {114, 115, 121, 1},
-    {115, 116, 130, 1}, {116, 117, 167, 1}, {155, 76, 173, 1}, {156, 78, 47, 1},
+    {54, 15, 10, 1},    {57, 58, 51, 1},    {67, 68, 54, 1},   {100, 70, 22, 1},
+    {114, 115, 121, 1}, {115, 116, 130, 1}, {116, 117, 167, 1}, {155, 76, 173, 1},
+    {156, 78, 47, 1},
 };
 
 // Rows lowered further once their recipe is done: up to `attempts` times two grids are traded
