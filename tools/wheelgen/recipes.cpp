@@ -429,7 +429,8 @@ Construction Builder::construct(int method)
         const int added = r.v - 22;
         std::string how = "S(3,6,22) + " + std::to_string(added) +
                           (added == 1 ? " point on " : " points on ");
-        how += added == 1 ? "C(22,5,2)" : added % 2 == 1 ? "C(22,4,2) and C(22,5,2)" : "C(22,4,2)";
+        // An odd count would also use C(22,5,2); these rows add one point or an even count.
+        how += added == 1 ? "C(22,5,2)" : "C(22,4,2)";
         return {withNewPoints(steinerTwentyTwoCached(), byFour, byFive, added), how};
     }
     case 50:
