@@ -323,3 +323,39 @@ TEST(CoverSearch, FailedTradeRestoresTheDesign)
     EXPECT_EQ(search.blocks(), steiner.blocks);
     EXPECT_EQ(search.uncovered(), 0u);
 }
+
+TEST(CoverSearch, AnnealingFindsACoveringAtAFixedCount)
+{
+    // Every 5-subset of 9 points in 30 blocks (the lower bound is 27).
+    CoverSearch search({9, 6, 5, 5}, 1);
+    search.load(search.randomBlocks(30));
+    ASSERT_TRUE(search.anneal({0.6, 0.99, 500}, 1000000));
+    EXPECT_EQ(search.blocks().size(), 30u);
+    EXPECT_TRUE(allBlocksHaveSixPoints({9, 6, search.blocks()}));
+    EXPECT_TRUE(check({9, 6, search.blocks()}, 5, 5).holds());
+}
+
+TEST(CoverSearch, AnnealingFindsALotteryDesignWhetherMovesAreMadeOrWeighedQuickly)
+{
+    for (const bool quickly : {false, true}) {
+        CoverSearch search({13, 6, 3, 4}, 1);
+        search.weighQuickly(quickly);
+        search.load(search.randomBlocks(9));
+        ASSERT_TRUE(search.anneal({1.0, 0.999, 500}, 1000000)) << quickly;
+        EXPECT_EQ(search.uncovered(), 0u);
+        EXPECT_TRUE(check({13, 6, search.blocks()}, 3, 4).holds()) << quickly;
+    }
+}
+
+TEST(CoverSearch, AnnealingStopsAfterItsStepsWhenTooFewBlocks)
+{
+    // Five blocks cannot give 4 if 6 among 14; the counters must still match the blocks kept.
+    CoverSearch search({14, 6, 4, 6}, 1);
+    search.load(search.randomBlocks(5));
+    EXPECT_FALSE(search.anneal({1.0, 0.99, 100}, 1000));
+    EXPECT_EQ(search.stepsMade(), 1000u);
+    EXPECT_EQ(search.blocks().size(), 5u);
+    const std::size_t left = search.uncovered();
+    EXPECT_GT(left, 0u);
+    EXPECT_EQ(check({14, 6, search.blocks()}, 4, 6).failing, left);
+}

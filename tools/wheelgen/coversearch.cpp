@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -17,6 +18,9 @@ constexpr std::size_t lotteryMovesWeighed = 12;
 
 // Up to this many c-subsets per g-subset, weighing every move is cheap enough.
 constexpr std::uint64_t cheapFlip = 100;
+
+// Up to this many entries (a c-subset listed under each of its g-subsets) the lists are kept.
+constexpr std::uint64_t drawListLimit = std::uint64_t{1} << 24;
 
 // Steps for which a point taken out of a block stays out of it: this many and up to as many more.
 constexpr std::uint32_t tabuTenure = 5;
@@ -53,6 +57,11 @@ std::uint32_t Random::below(std::uint32_t bound)
     return static_cast<std::uint32_t>(((next() >> 32) * bound) >> 32);
 }
 
+double Random::unit()
+{
+    return static_cast<double>(next() >> 11) * 0x1.0p-53;
+}
+
 CoverSearch::CoverSearch(const Requirement &requirement, std::uint64_t seed)
     : m_r(requirement), m_random(seed)
 {
@@ -85,8 +94,37 @@ void CoverSearch::weighQuickly(bool quickly)
     });
 }
 
+void CoverSearch::listDraws()
+{
+    const std::uint64_t perSubset = binomial(m_r.v - m_r.g, m_r.c - m_r.g);
+    if (m_r.c == m_r.g || !m_drawsOfSubset.empty() ||
+        binomial(m_r.v, m_r.g) * perSubset > drawListLimit)
+        return;
+    m_drawsPerSubset = static_cast<std::uint32_t>(perSubset);
+    m_drawsOfSubset.resize(binomial(m_r.v, m_r.g) * perSubset);
+    forCombinations(allPoints(m_r.v), 0, m_r.g, [&](Block subset) {
+        std::uint32_t *listed = &m_drawsOfSubset[m_ranks.rank(subset) * perSubset];
+        forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g,
+                        [&](Block draw) { *listed++ = m_ranks.rank(draw); });
+    });
+    m_metChange.assign(binomial(m_r.v, m_r.c), 0);
+}
+
+template <typename F> void CoverSearch::forDrawsHolding(Block subset, std::uint32_t rank, const F &f)
+{
+    if (!m_drawsOfSubset.empty()) {
+        const std::uint32_t *listed = &m_drawsOfSubset[std::size_t{rank} * m_drawsPerSubset];
+        for (std::uint32_t i = 0; i < m_drawsPerSubset; ++i)
+            f(listed[i]);
+        return;
+    }
+    forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g,
+                    [&](Block draw) { f(m_ranks.rank(draw)); });
+}
+
 void CoverSearch::load(const std::vector<Block> &blocks)
 {
+    listDraws();
     const std::uint64_t draws = binomial(m_r.v, m_r.c);
     m_blocksPerSubset.assign(binomial(m_r.v, m_r.g), 0);
     if (m_r.c > m_r.g)
@@ -130,8 +168,7 @@ void CoverSearch::addSubset(Block subset)
             coverDraw(rank);
         return;
     }
-    forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g, [this](Block draw) {
-        const std::uint32_t d = m_ranks.rank(draw);
+    forDrawsHolding(subset, rank, [this](std::uint32_t d) {
         if (m_metSubsetsPerDraw[d]++ == 0 && required(d))
             coverDraw(d);
     });
@@ -147,8 +184,7 @@ void CoverSearch::removeSubset(Block subset)
             uncoverDraw(rank);
         return;
     }
-    forCombinations(allPoints(m_r.v) & ~subset, subset, m_r.c - m_r.g, [this](Block draw) {
-        const std::uint32_t d = m_ranks.rank(draw);
+    forDrawsHolding(subset, rank, [this](std::uint32_t d) {
         if (--m_metSubsetsPerDraw[d] == 0 && required(d))
             uncoverDraw(d);
     });
@@ -242,6 +278,48 @@ std::int64_t CoverSearch::quickLotteryDelta(std::size_t index, int out, int in)
     return delta;
 }
 
+std::int64_t CoverSearch::listedLotteryDelta(std::size_t index, int out, int in)
+{
+    // The move loses the g-subsets with `out` that this block alone holds and gains those with
+    // `in` that no block holds; a draw flips when its count of met subsets goes to or from 0.
+    const Block old = m_blocks[index];
+    const Block inBit = Block{1} << in;
+    const Block outBit = Block{1} << out;
+    const auto note = [this](std::uint32_t subset, std::int8_t change) {
+        const std::uint32_t *listed = &m_drawsOfSubset[std::size_t{subset} * m_drawsPerSubset];
+        for (std::uint32_t i = 0; i < m_drawsPerSubset; ++i) {
+            const std::uint32_t d = listed[i];
+            if (m_metChange[d] == 0)
+                m_changed.push_back(d);
+            m_metChange[d] = static_cast<std::int8_t>(m_metChange[d] + change);
+        }
+    };
+    m_changed.clear();
+    forCombinations(old & ~outBit, outBit, m_r.g - 1, [&](Block s) {
+        const std::uint32_t r = m_ranks.rank(s);
+        if (m_blocksPerSubset[r] == 1)
+            note(r, -1);
+    });
+    forCombinations(old & ~outBit, inBit, m_r.g - 1, [&](Block s) {
+        const std::uint32_t r = m_ranks.rank(s);
+        if (m_blocksPerSubset[r] == 0)
+            note(r, 1);
+    });
+    // A draw listed twice (its change back at 0 and then moved again) is counted once.
+    std::int64_t delta = 0;
+    for (const std::uint32_t d : m_changed) {
+        if (m_metChange[d] == INT8_MIN)
+            continue;
+        const int met = m_metSubsetsPerDraw[d];
+        if (required(d))
+            delta += (met > 0) - (met + m_metChange[d] > 0);
+        m_metChange[d] = INT8_MIN;
+    }
+    for (const std::uint32_t d : m_changed)
+        m_metChange[d] = 0;
+    return delta;
+}
+
 bool CoverSearch::search(std::uint64_t steps)
 {
     struct Move {
@@ -309,6 +387,48 @@ bool CoverSearch::search(std::uint64_t steps)
         // The point taken out may not come back into this block for a few steps.
         m_tabuUntil[chosen.index * 64 + static_cast<std::size_t>(chosen.out)] =
             m_steps + tabuTenure + m_random.below(tabuTenure);
+    }
+    return m_uncovered.empty();
+}
+
+int CoverSearch::randomPointOf(Block set)
+{
+    for (auto skip = m_random.below(static_cast<std::uint32_t>(std::popcount(set))); skip > 0;
+         --skip)
+        set &= set - 1;
+    return std::countr_zero(set);
+}
+
+bool CoverSearch::anneal(const Annealing &schedule, std::uint64_t steps)
+{
+    std::vector<std::size_t> closestBlocks;
+    double temperature = schedule.start;
+    for (std::uint64_t step = 0; step < steps && !m_uncovered.empty(); ++step) {
+        ++m_steps;
+        if (step > 0 && step % schedule.stepsPerTemperature == 0)
+            temperature *= schedule.cooling;
+        const Block draw =
+            m_ranks.unrank(
+                m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))], m_r.c);
+        int closest = 0;
+        closestBlocks.clear();
+        for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+            const int common = std::popcount(m_blocks[i] & draw);
+            if (common > closest)
+                closestBlocks.clear();
+            closest = std::max(closest, common);
+            if (common == closest)
+                closestBlocks.push_back(i);
+        }
+        const std::size_t index =
+            closestBlocks[m_random.below(static_cast<std::uint32_t>(closestBlocks.size()))];
+        const int out = randomPointOf(m_blocks[index] & ~draw);
+        const int in = randomPointOf(draw & ~m_blocks[index]);
+        const bool listed = m_r.c > m_r.g && !m_quickly && !m_drawsOfSubset.empty();
+        const std::int64_t delta =
+            listed ? listedLotteryDelta(index, out, in) : moveDelta(index, out, in);
+        if (delta <= 0 || m_random.unit() < std::exp(-static_cast<double>(delta) / temperature))
+            moveBlock(index, out, in);
     }
     return m_uncovered.empty();
 }

@@ -14,9 +14,19 @@ public:
     std::uint64_t next();
     // Uniform in 0..bound-1; bound > 0.
     std::uint32_t below(std::uint32_t bound);
+    // Uniform in [0, 1).
+    double unit();
 
 private:
     std::uint64_t m_s[4];
+};
+
+// Temperature of simulated annealing: it starts at `start` and is multiplied by `cooling` after
+// every `stepsPerTemperature` steps.
+struct Annealing {
+    double start;
+    double cooling;
+    std::uint64_t stepsPerTemperature;
 };
 
 // Tabu search over a fixed number of blocks. The cost is the number of c-subsets that meet no
@@ -69,6 +79,15 @@ public:
     // every c-subset is covered.
     bool search(std::uint64_t steps);
 
+    // Simulated annealing at the same fixed count (after Nurmela and Östergård): a step takes a
+    // random uncovered c-subset and a random block closest to it, and puts one of the subset's
+    // points into the block in place of one of the block's other points. A move that uncovers
+    // d more c-subsets is kept with probability e^(-d/T): where every move costs a little, the
+    // search still crosses to other designs, which the tabu search, always making the best move,
+    // does not. Stops when every c-subset is covered or after `steps` steps; returns whether
+    // every c-subset is covered.
+    bool anneal(const Annealing &schedule, std::uint64_t steps);
+
     // From a design that covers everything: removes the block whose loss uncovers the fewest
     // c-subsets and searches again, while the count is above `goal`, each count is reached
     // within `stepsPerLevel` steps and all levels together stay within `totalSteps`.
@@ -91,7 +110,11 @@ private:
     void uncoverDraw(std::uint32_t draw);
     void moveBlock(std::size_t index, int out, int in);
     std::int64_t quickLotteryDelta(std::size_t index, int out, int in);
+    std::int64_t listedLotteryDelta(std::size_t index, int out, int in);
+    void listDraws();
+    template <typename F> void forDrawsHolding(Block subset, std::uint32_t rank, const F &f);
     void dropWeakestBlock();
+    int randomPointOf(Block set);
     bool required(std::uint32_t rank) const { return m_required.empty() || m_required[rank]; }
 
     Requirement m_r;
@@ -104,6 +127,14 @@ private:
     // For quick weighing: by g-subset rank * v + point outside it, the rank of the draw made of
     // the two.
     std::vector<std::uint32_t> m_drawWithPoint;
+    // Where they fit in memory, the ranks of the c-subsets that hold each g-subset (c > g), by
+    // g-subset rank * drawsPerSubset, in the order forCombinations makes them: listed once, so
+    // a change of a g-subset does not enumerate and rank them again.
+    std::vector<std::uint32_t> m_drawsOfSubset;
+    std::uint32_t m_drawsPerSubset = 0;
+    // For weighing a move from the lists: per draw, the change of its count of met subsets.
+    std::vector<std::int8_t> m_metChange;
+    std::vector<std::uint32_t> m_changed;
     std::vector<std::uint16_t> m_blocksPerSubset;   // by colex rank of the g-subset
     std::vector<std::uint8_t> m_metSubsetsPerDraw;  // by colex rank of the c-subset (c > g)
     std::vector<bool> m_required;                   // by colex rank of the c-subset; empty: all
