@@ -595,20 +595,19 @@ constexpr char method80[] =
 constexpr char method81[] =
     "$%&'(,$%&(+-$%'*,-$%)*+,$&'(*+$&')*-$&')+,$()*,-%&'()*%&(),-%&*+,-%'()+-&()*,-'(*+,-";
 
-// Method 82: 17 grids, tabu search.
+// Method 82: 15 grids, simulated annealing.
 constexpr char method82[] =
-    "$%',-2$&(-/1$'+.48$)-456$-/037%&*/24%(+236%01238&')./5&),678&*+-/0'*.016()*,13(),047(*./58"
-    "*+.157,13456";
+    "$%&(*+$%.048$&')07$*,234$-/156%),-34%/1256&'(035&(+-28&(,.47'*-.07'+,378()+.25)*/168+,/146";
 
-// Method 83: 21 grids, tabu search.
+// Method 83: 18 grids, simulated annealing.
 constexpr char method83[] =
-    "$%&(01$&'289$&).57$'.389$+,146%')*56%)+-26%)/047%*,239&(.346&-/137&-/159'(+279')+,04',-./8"
-    "()*-/4(+,458)*/128*+.129*06789-/0235";
+    "$%),38$%+/06$&)+49$'/136$/3567%&'015%(*467%-.239&(*,-2&.3678'(*+.7'+-248',/069()*./0(*1589"
+    ")-0127)-0235+,.145";
 
-// Method 84: 24 grids, tabu search.
+// Method 84: 19 grids, simulated annealing.
 constexpr char method84[] =
-    "$%'(3:$%'+/9$&(./5$&)+27$),689$-456:$/0134%&059:%)*,-4%+0136%,-128&')146&*+/58&.3678'*,.02"
-    "',-457()-078(*-239(*179:(+-.4:),/267)-./8:+.1235234689";
+    "$%),-:$&+,-1$'(,24$(*679$-0235%&(.35%&*.26%'0179%+-/48&')-/8&0479:'*145:'+.36:()*+.0(/128:"
+    ")+2579).1346*,-/38,./568";
 
 // Method 85: 118 grids, S(3,6,22) + 2 points on C(22,4,2).
 constexpr char method85[] =
@@ -3218,9 +3217,9 @@ constexpr GeneratedTable tables[] = {
     {79, 140, method79, "orbits of Z20 with x -> 9x"},
     {80, 327, method80, "orbits of 2 copies of Z8 with x -> 5x, 1 fixed point, less 30 grids, repaired and lowered by tabu search"},
     {81, 14, method81, "tabu search"},
-    {82, 17, method82, "tabu search"},
-    {83, 21, method83, "tabu search"},
-    {84, 24, method84, "tabu search"},
+    {82, 15, method82, "simulated annealing"},
+    {83, 18, method83, "simulated annealing"},
+    {84, 19, method84, "simulated annealing"},
     {85, 118, method85, "S(3,6,22) + 2 points on C(22,4,2)"},
     {86, 84, method86, "simulated annealing"},
     {87, 9, method87, "tabu search"},

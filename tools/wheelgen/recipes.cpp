@@ -37,9 +37,6 @@ constexpr SearchPlan searchPlans[] = {
     {125, 1375, defaultStepsPerLevel, defaultTotalSteps, 125, 0, 100},
     {128, 1217, coveringStepsPerLevel, coveringTotalSteps, 128, 0, 100},
     {53, 9, defaultStepsPerLevel, defaultTotalSteps, 53, 0, 100},
-    {82, 17, defaultStepsPerLevel, defaultTotalSteps, 82, 0, 100},
-    {83, 21, defaultStepsPerLevel, defaultTotalSteps, 83, 0, 100},
-    {84, 24, defaultStepsPerLevel, defaultTotalSteps, 84, 0, 100},
     {141, 7, defaultStepsPerLevel, defaultTotalSteps, 141, 0, 100},
     {142, 8, defaultStepsPerLevel, defaultTotalSteps, 142, 0, 100},
     {143, 11, defaultStepsPerLevel, defaultTotalSteps, 143, 0, 100},
@@ -176,8 +173,9 @@ constexpr TradePlan tradePlans[] = {
 };
 
 // Rows found by simulated annealing (CoverSearch::anneal) of `count` random grids. Where a move
-// of one point uncovers many draws and covers many others, as in "4 if 6" on many points, the
-// tabu search, always making the best move, stalls far above the count that annealing reaches.
+// of one point uncovers many draws and covers many others, as in "4 if 6" or "3 if 6" on many
+// points, the tabu search, always making the best move, stalls above the count that annealing
+// reaches.
 struct AnnealPlan {
     int method;
     int count;
@@ -188,6 +186,9 @@ struct AnnealPlan {
 constexpr AnnealPlan annealPlans[] = {
     {58, 66, 3, {1.5, 0.999, 1000}, 8000000},
     {86, 84, 5, {1.5, 0.9995, 1000}, 12000000},
+    {82, 15, 1, {1.5, 0.999, 1000}, 1000000},
+    {83, 18, 1, {1.5, 0.999, 1000}, 1000000},
+    {84, 19, 1, {1.5, 0.999, 1000}, 1000000},
 };
 
 // "g if c among v", as the rows' descriptions name a guarantee.
