@@ -2818,10 +2818,10 @@ constexpr char method144[] =
 constexpr char method145[] =
     "$%&'15$(),.0$*-/36$+0246%&,-.6%'(*.4%')+-3%',/02&(+./1&)*126&,-134'(*013(-.235)/0456*+,056";
 
-// Method 146: 20 grids, 3 if 3 among 10 beside 3 if 3 among 10.
+// Method 146: 18 grids, simulated annealing.
 constexpr char method146[] =
-    "$%&'+,$%&*+,$%(),-$&()+-$'(*+-$')*+-%&'()*%&'*,-%()+,-&'()*,./0156./0456./2367.02357.12457"
-    ".13457/01234/01467/23567012346";
+    "$%)-36$&),17$'().5$)*+02$)/024%&(*-0%'+,47%*./15%-.125&'*/26&*.345&+-./5'*,-47'+/013(*,/37"
+    "(+,237(+/146,.0567";
 
 // Method 147: 21 grids, 3 if 3 among 10 beside 3 if 3 among 11.
 constexpr char method147[] =
@@ -3275,7 +3275,7 @@ constexpr GeneratedTable tables[] = {
     {143, 11, method143, "tabu search"},
     {144, 12, method144, "orbits of 3 copies of Z6"},
     {145, 15, method145, "tabu search"},
-    {146, 20, method146, "3 if 3 among 10 beside 3 if 3 among 10"},
+    {146, 18, method146, "simulated annealing"},
     {147, 21, method147, "3 if 3 among 10 beside 3 if 3 among 11"},
     {148, 22, method148, "3 if 3 among 11 beside 3 if 3 among 11"},
     {149, 26, method149, "3 if 3 among 11 beside 3 if 3 among 12"},
