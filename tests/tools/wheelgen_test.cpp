@@ -335,7 +335,7 @@ TEST(CoverSearch, AnnealingFindsACoveringAtAFixedCount)
     EXPECT_TRUE(check({9, 6, search.blocks()}, 5, 5).holds());
 }
 
-TEST(CoverSearch, AnnealingFindsALotteryDesignWhetherMovesAreMadeOrWeighedQuickly)
+TEST(CoverSearch, AnnealingFindsALotteryDesignWhetherMovesAreWeighedFromTheListsOrQuickly)
 {
     for (const bool quickly : {false, true}) {
         CoverSearch search({13, 6, 3, 4}, 1);

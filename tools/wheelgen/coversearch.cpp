@@ -320,6 +320,21 @@ std::int64_t CoverSearch::listedLotteryDelta(std::size_t index, int out, int in)
     return delta;
 }
 
+void CoverSearch::closestTo(Block draw)
+{
+    int closest = 0;
+    m_closest.clear();
+    for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+        const int common = std::popcount(m_blocks[i] & draw);
+        if (common < closest)
+            continue;
+        if (common > closest)
+            m_closest.clear();
+        closest = common;
+        m_closest.push_back(i);
+    }
+}
+
 bool CoverSearch::search(std::uint64_t steps)
 {
     struct Move {
@@ -338,14 +353,10 @@ bool CoverSearch::search(std::uint64_t steps)
             m_ranks.unrank(
                 m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))], m_r.c);
         // The blocks closest to the draw (g-1 common points at best) get one of its points.
-        int closest = 0;
-        for (const Block block : m_blocks)
-            closest = std::max(closest, std::popcount(block & draw));
+        closestTo(draw);
         moves.clear();
-        for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+        for (const std::size_t i : m_closest) {
             const Block block = m_blocks[i];
-            if (std::popcount(block & draw) != closest)
-                continue;
             for (const int out : pointsOf(block & ~draw)) {
                 for (const int in : pointsOf(draw & ~block))
                     moves.push_back({i, out, in});
@@ -401,7 +412,6 @@ int CoverSearch::randomPointOf(Block set)
 
 bool CoverSearch::anneal(const Annealing &schedule, std::uint64_t steps)
 {
-    std::vector<std::size_t> closestBlocks;
     double temperature = schedule.start;
     for (std::uint64_t step = 0; step < steps && !m_uncovered.empty(); ++step) {
         ++m_steps;
@@ -410,20 +420,13 @@ bool CoverSearch::anneal(const Annealing &schedule, std::uint64_t steps)
         const Block draw =
             m_ranks.unrank(
                 m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))], m_r.c);
-        int closest = 0;
-        closestBlocks.clear();
-        for (std::size_t i = 0; i < m_blocks.size(); ++i) {
-            const int common = std::popcount(m_blocks[i] & draw);
-            if (common > closest)
-                closestBlocks.clear();
-            closest = std::max(closest, common);
-            if (common == closest)
-                closestBlocks.push_back(i);
-        }
+        closestTo(draw);
         const std::size_t index =
-            closestBlocks[m_random.below(static_cast<std::uint32_t>(closestBlocks.size()))];
+            m_closest[m_random.below(static_cast<std::uint32_t>(m_closest.size()))];
         const int out = randomPointOf(m_blocks[index] & ~draw);
         const int in = randomPointOf(draw & ~m_blocks[index]);
+        // The tabu search keeps weighing a lottery move by making and unmaking it: that reorders
+        // the uncovered draws, and the paths of its stored tables depend on the order.
         const bool listed = m_r.c > m_r.g && !m_quickly && !m_drawsOfSubset.empty();
         const std::int64_t delta =
             listed ? listedLotteryDelta(index, out, in) : moveDelta(index, out, in);

@@ -115,6 +115,8 @@ private:
     template <typename F> void forDrawsHolding(Block subset, std::uint32_t rank, const F &f);
     void dropWeakestBlock();
     int randomPointOf(Block set);
+    // Fills m_closest with the indexes of the blocks sharing the most points with `draw`.
+    void closestTo(Block draw);
     bool required(std::uint32_t rank) const { return m_required.empty() || m_required[rank]; }
 
     Requirement m_r;
@@ -135,6 +137,7 @@ private:
     // For weighing a move from the lists: per draw, the change of its count of met subsets.
     std::vector<std::int8_t> m_metChange;
     std::vector<std::uint32_t> m_changed;
+    std::vector<std::size_t> m_closest;
     std::vector<std::uint16_t> m_blocksPerSubset;   // by colex rank of the g-subset
     std::vector<std::uint8_t> m_metSubsetsPerDraw;  // by colex rank of the c-subset (c > g)
     std::vector<bool> m_required;                   // by colex rank of the c-subset; empty: all
