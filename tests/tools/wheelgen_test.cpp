@@ -1,5 +1,6 @@
 #include "constructions.h"
 #include "coversearch.h"
+#include "orbitanneal.h"
 #include "orbitcover.h"
 #include "subsets.h"
 
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <stdexcept>
 
 namespace {
 
@@ -33,6 +35,59 @@ TEST(PointGroup, TurnsEachCopyAndLeavesFixedPointsInPlace)
     ASSERT_EQ(generators.size(), 2u);
     EXPECT_EQ(generators[0], (std::vector<int>{1, 2, 3, 4, 0, 6, 7, 8, 9, 5, 10}));
     EXPECT_EQ(generators[1], (std::vector<int>{0, 2, 4, 1, 3, 5, 7, 9, 6, 8, 10}));
+}
+
+TEST(PointGroup, ElementsAreEveryProductOfTheGeneratorsOnce)
+{
+    // x -> x+1 and x -> 2x on Z5 make the 20 maps x -> ax+b, a != 0, on both copies at once.
+    const auto elements = elementsOf(PointGroup{5, 2, 1, 2}.generators(), 11);
+    ASSERT_EQ(elements.size(), 20u);
+    EXPECT_EQ(elements.front(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    std::vector<std::vector<int>> sorted = elements;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+}
+
+TEST(PointGroup, OrbitHoldsEachImageOnce)
+{
+    // Under Z6, {0, 2, 4} has two images; {0, 1} has six.
+    const auto generators = PointGroup{6, 1, 0, 1}.generators();
+    EXPECT_EQ(orbitOf(0b010101, generators), (std::vector<Block>{0b010101, 0b101010}));
+    EXPECT_EQ(orbitOf(0b000011, generators).size(), 6u);
+}
+
+TEST(OrbitAnnealing, FindsTheSteinerSystemOnTwelvePointsAsTwelveOrbitsOfZ11)
+{
+    // S(5,6,12) is invariant under x -> x+1 on Z11 with the twelfth point fixed.
+    OrbitAnnealing annealing({12, 6, 5, 5}, PointGroup{11, 1, 1, 1}, 1);
+    const Design design = annealing.anneal(12, {0.5, 0.999, 1000}, 2000000);
+    EXPECT_EQ(design.blocks.size(), 132u);
+    EXPECT_TRUE(allBlocksHaveSixPoints(design));
+    EXPECT_TRUE(check(design, 5, 5).holds());
+    EXPECT_EQ(annealing.uncoveredOrbits(), 0u);
+}
+
+TEST(OrbitAnnealing, LotteryDesignHoldsItsGuarantee)
+{
+    OrbitAnnealing annealing({15, 6, 4, 6}, PointGroup{15, 1, 0, 1}, 1);
+    const Design design = annealing.anneal(2, {0.5, 0.99, 100}, 100000);
+    EXPECT_EQ(design.blocks.size(), 30u);
+    EXPECT_TRUE(check(design, 4, 6).holds());
+}
+
+TEST(OrbitAnnealing, GivesUpWithTooFewOrbits)
+{
+    // Eleven orbits make 121 blocks, fewer than the 132 that every covering of the 5-subsets
+    // of 12 points needs.
+    OrbitAnnealing annealing({12, 6, 5, 5}, PointGroup{11, 1, 1, 1}, 1);
+    EXPECT_TRUE(annealing.anneal(11, {0.5, 0.99, 100}, 20000).blocks.empty());
+    EXPECT_GT(annealing.uncoveredOrbits(), 0u);
+}
+
+TEST(OrbitAnnealing, RefusesAGroupOnAnotherNumberOfPoints)
+{
+    EXPECT_THROW(OrbitAnnealing({14, 6, 3, 3}, PointGroup{13, 1, 0, 1}, 1),
+                 std::invalid_argument);
 }
 
 TEST(OrbitCover, FindsTheSteinerSystemOnTwentyTwoPointsAmongOrbitsOfOrderFiftyFive)

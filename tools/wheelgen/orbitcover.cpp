@@ -5,84 +5,11 @@
 
 #include <algorithm>
 #include <bit>
-#include <limits>
 #include <stdexcept>
 
 namespace {
-
-constexpr std::uint32_t none = std::numeric_limits<std::uint32_t>::max();
-
-Block image(Block set, const std::vector<int> &generator)
-{
-    Block out = 0;
-    for (; set != 0; set &= set - 1)
-        out |= Block{1} << generator[static_cast<std::size_t>(std::countr_zero(set))];
-    return out;
-}
-
-// Numbers the orbits of the `size`-subsets: label[rank] = orbit, with each orbit's first
-// subset in colex order and its size.
-struct Orbits {
-    std::vector<std::uint32_t> label;
-    std::vector<Block> first;
-    std::vector<std::uint32_t> size;
-};
-
-Orbits orbitsOf(int v, int size, const std::vector<std::vector<int>> &generators,
-                const SubsetRanks &ranks)
-{
-    Orbits orbits;
-    orbits.label.assign(binomial(v, size), none);
-    std::vector<Block> stack;
-    for (std::uint32_t rank = 0; rank < orbits.label.size(); ++rank) {
-        if (orbits.label[rank] != none)
-            continue;
-        const Block set = ranks.unrank(rank, size);
-        const auto orbit = static_cast<std::uint32_t>(orbits.first.size());
-        orbits.first.push_back(set);
-        std::uint32_t count = 1;
-        orbits.label[rank] = orbit;
-        stack.assign(1, set);
-        while (!stack.empty()) {
-            const Block current = stack.back();
-            stack.pop_back();
-            for (const std::vector<int> &generator : generators) {
-                const Block next = image(current, generator);
-                std::uint32_t &label = orbits.label[ranks.rank(next)];
-                if (label == none) {
-                    label = orbit;
-                    ++count;
-                    stack.push_back(next);
-                }
-            }
-        }
-        orbits.size.push_back(count);
-    }
-    return orbits;
-}
-
+constexpr std::uint32_t none = Orbits::none;
 } // namespace
-
-std::vector<std::vector<int>> PointGroup::generators() const
-{
-    std::vector<std::vector<int>> result;
-    std::vector<int> turn(static_cast<std::size_t>(points()));
-    std::vector<int> scale(turn.size());
-    for (int p = 0; p < points(); ++p) {
-        turn[static_cast<std::size_t>(p)] = p;
-        scale[static_cast<std::size_t>(p)] = p;
-    }
-    for (int copy = 0; copy < copies; ++copy) {
-        for (int x = 0; x < n; ++x) {
-            turn[static_cast<std::size_t>(copy * n + x)] = copy * n + (x + 1) % n;
-            scale[static_cast<std::size_t>(copy * n + x)] = copy * n + (x * multiplier) % n;
-        }
-    }
-    result.push_back(turn);
-    if (multiplier > 1)
-        result.push_back(scale);
-    return result;
-}
 
 OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
     : m_r(requirement), m_generators(group.generators())
@@ -112,19 +39,6 @@ OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
             });
         }
     }
-}
-
-std::vector<Block> OrbitCover::orbitOf(Block block) const
-{
-    std::vector<Block> orbit{block};
-    for (std::size_t i = 0; i < orbit.size(); ++i) {
-        for (const std::vector<int> &generator : m_generators) {
-            const Block next = image(orbit[i], generator);
-            if (std::find(orbit.begin(), orbit.end(), next) == orbit.end())
-                orbit.push_back(next);
-        }
-    }
-    return orbit;
 }
 
 Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t seed)
@@ -269,7 +183,7 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
 
     Design design{m_r.v, 6, {}};
     for (const std::uint32_t column : best) {
-        for (const Block block : orbitOf(m_reps[column]))
+        for (const Block block : orbitOf(m_reps[column], m_generators))
             design.blocks.push_back(block);
     }
     std::sort(design.blocks.begin(), design.blocks.end());

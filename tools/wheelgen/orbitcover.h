@@ -1,23 +1,10 @@
 #pragma once
 
 #include "design.h"
+#include "pointgroup.h"
 
 #include <cstdint>
 #include <vector>
-
-// A permutation group on the points 0..v-1 given by generators: `copies` copies of Z_n, each
-// turned by x -> x+1 and, when `multiplier` > 1, by x -> multiplier*x (all copies at once),
-// followed by `fixed` points that every generator leaves in place. v = copies * n + fixed.
-struct PointGroup {
-    int n = 0;
-    int copies = 1;
-    int fixed = 0;
-    int multiplier = 1;
-
-    int points() const { return copies * n + fixed; }
-    // Each generator as the image of every point.
-    std::vector<std::vector<int>> generators() const;
-};
 
 // A design that the group maps onto itself, found by choosing whole orbits of blocks: the
 // c-subsets fall into far fewer orbits than there are c-subsets, so the choice is a small set
@@ -36,8 +23,6 @@ public:
     Design solve(std::size_t goal, std::uint64_t steps, std::uint64_t seed);
 
 private:
-    std::vector<Block> orbitOf(Block block) const;
-
     Requirement m_r;
     std::vector<std::vector<int>> m_generators;
     std::vector<Block> m_reps;                         // one block per orbit of blocks

@@ -1,0 +1,99 @@
+#include "pointgroup.h"
+
+#include <algorithm>
+#include <bit>
+#include <set>
+
+Block image(Block set, const std::vector<int> &permutation)
+{
+    Block out = 0;
+    for (; set != 0; set &= set - 1)
+        out |= Block{1} << permutation[static_cast<std::size_t>(std::countr_zero(set))];
+    return out;
+}
+
+Orbits orbitsOf(int v, int size, const std::vector<std::vector<int>> &generators,
+                const SubsetRanks &ranks)
+{
+    Orbits orbits;
+    orbits.label.assign(binomial(v, size), Orbits::none);
+    std::vector<Block> stack;
+    for (std::uint32_t rank = 0; rank < orbits.label.size(); ++rank) {
+        if (orbits.label[rank] != Orbits::none)
+            continue;
+        const Block set = ranks.unrank(rank, size);
+        const auto orbit = static_cast<std::uint32_t>(orbits.first.size());
+        orbits.first.push_back(set);
+        std::uint32_t count = 1;
+        orbits.label[rank] = orbit;
+        stack.assign(1, set);
+        while (!stack.empty()) {
+            const Block current = stack.back();
+            stack.pop_back();
+            for (const std::vector<int> &generator : generators) {
+                const Block next = image(current, generator);
+                std::uint32_t &label = orbits.label[ranks.rank(next)];
+                if (label == Orbits::none) {
+                    label = orbit;
+                    ++count;
+                    stack.push_back(next);
+                }
+            }
+        }
+        orbits.size.push_back(count);
+    }
+    return orbits;
+}
+
+std::vector<std::vector<int>> PointGroup::generators() const
+{
+    std::vector<std::vector<int>> result;
+    std::vector<int> turn(static_cast<std::size_t>(points()));
+    std::vector<int> scale(turn.size());
+    for (int p = 0; p < points(); ++p) {
+        turn[static_cast<std::size_t>(p)] = p;
+        scale[static_cast<std::size_t>(p)] = p;
+    }
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int x = 0; x < n; ++x) {
+            turn[static_cast<std::size_t>(copy * n + x)] = copy * n + (x + 1) % n;
+            scale[static_cast<std::size_t>(copy * n + x)] = copy * n + (x * multiplier) % n;
+        }
+    }
+    result.push_back(turn);
+    if (multiplier > 1)
+        result.push_back(scale);
+    return result;
+}
+
+std::vector<Block> orbitOf(Block block, const std::vector<std::vector<int>> &generators)
+{
+    std::vector<Block> orbit{block};
+    for (std::size_t i = 0; i < orbit.size(); ++i) {
+        for (const std::vector<int> &generator : generators) {
+            const Block next = image(orbit[i], generator);
+            if (std::find(orbit.begin(), orbit.end(), next) == orbit.end())
+                orbit.push_back(next);
+        }
+    }
+    return orbit;
+}
+
+std::vector<std::vector<int>> elementsOf(const std::vector<std::vector<int>> &generators, int v)
+{
+    std::vector<int> identity(static_cast<std::size_t>(v));
+    for (int p = 0; p < v; ++p)
+        identity[static_cast<std::size_t>(p)] = p;
+    std::vector<std::vector<int>> elements{identity};
+    std::set<std::vector<int>> seen{identity};
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        for (const std::vector<int> &generator : generators) {
+            std::vector<int> product(identity.size());
+            for (std::size_t p = 0; p < product.size(); ++p)
+                product[p] = generator[static_cast<std::size_t>(elements[i][p])];
+            if (seen.insert(product).second)
+                elements.push_back(std::move(product));
+        }
+    }
+    return elements;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "design.h"
+#include "subsets.h"
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+// A permutation group on the points 0..v-1 given by generators: `copies` copies of Z_n, each
+// turned by x -> x+1 and, when `multiplier` > 1, by x -> multiplier*x (all copies at once),
+// followed by `fixed` points that every generator leaves in place. v = copies * n + fixed.
+struct PointGroup {
+    int n = 0;
+    int copies = 1;
+    int fixed = 0;
+    int multiplier = 1;
+
+    int points() const { return copies * n + fixed; }
+    // Each generator as the image of every point.
+    std::vector<std::vector<int>> generators() const;
+};
+
+// The image of a set of points under a permutation given as the image of every point.
+Block image(Block set, const std::vector<int> &permutation);
+
+// The distinct images of `block` under the group the generators make, `block` first.
+std::vector<Block> orbitOf(Block block, const std::vector<std::vector<int>> &generators);
+
+// Every element of the group the generators make, the identity first.
+std::vector<std::vector<int>> elementsOf(const std::vector<std::vector<int>> &generators, int v);
+
+// The orbits of the `size`-subsets: label[rank] = orbit, by colex rank, with each orbit's first
+// subset in colex order and its size.
+struct Orbits {
+    static constexpr std::uint32_t none = std::numeric_limits<std::uint32_t>::max();
+    std::vector<std::uint32_t> label;
+    std::vector<Block> first;
+    std::vector<std::uint32_t> size;
+};
+Orbits orbitsOf(int v, int size, const std::vector<std::vector<int>> &generators,
+                const SubsetRanks &ranks);
