@@ -36,7 +36,6 @@ constexpr std::uint64_t directSteps = 10000000;
 constexpr SearchPlan searchPlans[] = {
     {44, 0, defaultStepsPerLevel, 1500000, 44, 0, 130},
     {125, 1375, defaultStepsPerLevel, defaultTotalSteps, 125, 0, 100},
-    {128, 1217, coveringStepsPerLevel, coveringTotalSteps, 128, 0, 100},
     {53, 9, defaultStepsPerLevel, defaultTotalSteps, 53, 0, 100},
     {141, 7, defaultStepsPerLevel, defaultTotalSteps, 141, 0, 100},
     {142, 8, defaultStepsPerLevel, defaultTotalSteps, 142, 0, 100},
@@ -207,6 +206,10 @@ struct OrbitAnnealPlan {
 };
 constexpr OrbitAnnealPlan orbitAnnealPlans[] = {
     {106, {21, 1, 0, 1}, 10, 1, {0.5, 0.999, 1000}, 3000000},
+    {119, {19, 1, 1, 1}, 24, 1, {0.5, 0.999, 1000}, 3000000},
+    {120, {20, 1, 1, 1}, 28, 1, {0.5, 0.999, 1000}, 3000000},
+    {127, {23, 1, 1, 1}, 44, 2, {0.5, 0.999, 1000}, 3000000},
+    {128, {24, 1, 1, 1}, 50, 1, {0.5, 0.999, 1000}, 3000000},
 };
 
 // "g if c among v", as the rows' descriptions name a guarantee.
