@@ -62,6 +62,13 @@ double Random::unit()
     return static_cast<double>(next() >> 11) * 0x1.0p-53;
 }
 
+int Random::pointOf(Block set)
+{
+    for (auto skip = below(static_cast<std::uint32_t>(std::popcount(set))); skip > 0; --skip)
+        set &= set - 1;
+    return std::countr_zero(set);
+}
+
 CoverSearch::CoverSearch(const Requirement &requirement, std::uint64_t seed)
     : m_r(requirement), m_random(seed)
 {
@@ -402,14 +409,6 @@ bool CoverSearch::search(std::uint64_t steps)
     return m_uncovered.empty();
 }
 
-int CoverSearch::randomPointOf(Block set)
-{
-    for (auto skip = m_random.below(static_cast<std::uint32_t>(std::popcount(set))); skip > 0;
-         --skip)
-        set &= set - 1;
-    return std::countr_zero(set);
-}
-
 bool CoverSearch::anneal(const Annealing &schedule, std::uint64_t steps)
 {
     double temperature = schedule.start;
@@ -423,8 +422,8 @@ bool CoverSearch::anneal(const Annealing &schedule, std::uint64_t steps)
         closestTo(draw);
         const std::size_t index =
             m_closest[m_random.below(static_cast<std::uint32_t>(m_closest.size()))];
-        const int out = randomPointOf(m_blocks[index] & ~draw);
-        const int in = randomPointOf(draw & ~m_blocks[index]);
+        const int out = m_random.pointOf(m_blocks[index] & ~draw);
+        const int in = m_random.pointOf(draw & ~m_blocks[index]);
         // The tabu search keeps weighing a lottery move by making and unmaking it: that reorders
         // the uncovered draws, and the paths of its stored tables depend on the order.
         const bool listed = m_r.c > m_r.g && !m_quickly && !m_drawsOfSubset.empty();

@@ -16,6 +16,8 @@ public:
     std::uint32_t below(std::uint32_t bound);
     // Uniform in [0, 1).
     double unit();
+    // A uniformly chosen point of a non-empty set.
+    int pointOf(Block set);
 
 private:
     std::uint64_t m_s[4];
@@ -114,7 +116,6 @@ private:
     void listDraws();
     template <typename F> void forDrawsHolding(Block subset, std::uint32_t rank, const F &f);
     void dropWeakestBlock();
-    int randomPointOf(Block set);
     // Fills m_closest with the indexes of the blocks sharing the most points with `draw`.
     void closestTo(Block draw);
     bool required(std::uint32_t rank) const { return m_required.empty() || m_required[rank]; }

@@ -17,19 +17,10 @@ OrbitAnnealing::OrbitAnnealing(const Requirement &requirement, const PointGroup 
     m_first = std::move(orbits.first);
 }
 
-template <typename F> void OrbitAnnealing::forSubsetsMet(Block block, const F &f) const
-{
-    for (int met = m_r.g; met <= std::min(m_r.k, m_r.c); ++met) {
-        forCombinations(block, 0, met, [&](Block in) {
-            forCombinations(allPoints(m_r.v) & ~block, in, m_r.c - met,
-                            [&](Block subset) { f(m_label[m_ranks.rank(subset)]); });
-        });
-    }
-}
-
 void OrbitAnnealing::add(Block block)
 {
-    forSubsetsMet(block, [&](std::uint32_t orbit) {
+    forSubsetsMeeting(block, m_r, [&](Block subset) {
+        const std::uint32_t orbit = m_label[m_ranks.rank(subset)];
         if (m_met[orbit]++ > 0)
             return;
         const auto at = static_cast<std::size_t>(m_uncoveredIndex[orbit]);
@@ -42,20 +33,13 @@ void OrbitAnnealing::add(Block block)
 
 void OrbitAnnealing::remove(Block block)
 {
-    forSubsetsMet(block, [&](std::uint32_t orbit) {
+    forSubsetsMeeting(block, m_r, [&](Block subset) {
+        const std::uint32_t orbit = m_label[m_ranks.rank(subset)];
         if (--m_met[orbit] > 0)
             return;
         m_uncoveredIndex[orbit] = static_cast<std::int32_t>(m_uncovered.size());
         m_uncovered.push_back(orbit);
     });
-}
-
-int OrbitAnnealing::randomPointOf(Block set)
-{
-    for (std::uint32_t skip = m_random.below(static_cast<std::uint32_t>(std::popcount(set)));
-         skip > 0; --skip)
-        set &= set - 1;
-    return std::countr_zero(set);
 }
 
 Design OrbitAnnealing::anneal(std::size_t orbits, const Annealing &schedule, std::uint64_t steps)
@@ -101,8 +85,8 @@ Design OrbitAnnealing::anneal(std::size_t orbits, const Annealing &schedule, std
         const Image chosen = closest[m_random.below(static_cast<std::uint32_t>(closest.size()))];
         const std::vector<int> &element = m_elements[chosen.element];
         const Block moved = image(held[chosen.block], element);
-        const int out = randomPointOf(moved & ~subset);
-        const int in = randomPointOf(subset & ~moved);
+        const int out = m_random.pointOf(moved & ~subset);
+        const int in = m_random.pointOf(subset & ~moved);
         // Back through the inverse of the element: the held block whose image is the new one.
         Block replacement = 0;
         const Block target = (moved & ~(Block{1} << out)) | (Block{1} << in);
@@ -125,13 +109,14 @@ Design OrbitAnnealing::anneal(std::size_t orbits, const Annealing &schedule, std
     if (!m_uncovered.empty())
         return {};
 
+    // Two held blocks may lie in one orbit: its blocks count once.
     Design design{m_r.v, m_r.k, {}};
     for (const Block block : held) {
-        for (const Block b : orbitOf(block, m_generators)) {
-            if (std::find(design.blocks.begin(), design.blocks.end(), b) == design.blocks.end())
-                design.blocks.push_back(b);
-        }
+        const std::vector<Block> orbit = orbitOf(block, m_generators);
+        design.blocks.insert(design.blocks.end(), orbit.begin(), orbit.end());
     }
     std::sort(design.blocks.begin(), design.blocks.end());
+    design.blocks.erase(std::unique(design.blocks.begin(), design.blocks.end()),
+                        design.blocks.end());
     return design;
 }

@@ -31,10 +31,8 @@ public:
     std::size_t uncoveredOrbits() const { return m_uncovered.size(); }
 
 private:
-    template <typename F> void forSubsetsMet(Block block, const F &f) const;
     void add(Block block);
     void remove(Block block);
-    int randomPointOf(Block set);
 
     Requirement m_r;
     Random m_random;

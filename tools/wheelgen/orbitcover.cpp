@@ -26,18 +26,14 @@ OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
     std::vector<std::uint32_t> stamp(subsets.first.size(), none);
     for (std::uint32_t column = 0; column < m_reps.size(); ++column) {
         const Block rep = m_reps[column];
-        for (int met = m_r.g; met <= std::min(6, m_r.c); ++met) {
-            forCombinations(rep, 0, met, [&](Block in) {
-                forCombinations(allPoints(m_r.v) & ~rep, in, m_r.c - met, [&](Block draw) {
-                    const std::uint32_t orbit = subsets.label[ranks.rank(draw)];
-                    if (stamp[orbit] == column)
-                        return;
-                    stamp[orbit] = column;
-                    m_covers[column].push_back(orbit);
-                    m_coveredBy[orbit].push_back(column);
-                });
-            });
-        }
+        forSubsetsMeeting(rep, m_r, [&](Block draw) {
+            const std::uint32_t orbit = subsets.label[ranks.rank(draw)];
+            if (stamp[orbit] == column)
+                return;
+            stamp[orbit] = column;
+            m_covers[column].push_back(orbit);
+            m_coveredBy[orbit].push_back(column);
+        });
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "design.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
@@ -20,6 +21,18 @@ void forCombinations(Block pool, Block base, int count, const F &f)
         const Block lowest = pool & (~pool + 1);
         pool &= pool - 1;
         forCombinations(pool, base | lowest, count - 1, f);
+    }
+}
+
+// Calls f(subset) for every `r.c`-subset of the points 0..r.v-1 that shares at least `r.g` points
+// with `block`, by the number shared, then as forCombinations makes them.
+template <typename F>
+void forSubsetsMeeting(Block block, const Requirement &r, const F &f)
+{
+    for (int met = r.g; met <= std::min(std::popcount(block), r.c); ++met) {
+        forCombinations(block, 0, met, [&](Block in) {
+            forCombinations(allPoints(r.v) & ~block, in, r.c - met, f);
+        });
     }
 }
 
