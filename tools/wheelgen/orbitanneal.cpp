@@ -1,6 +1,5 @@
 #include "orbitanneal.h"
 
-#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <stdexcept>
@@ -108,15 +107,5 @@ Design OrbitAnnealing::anneal(std::size_t orbits, const Annealing &schedule, std
     }
     if (!m_uncovered.empty())
         return {};
-
-    // Two held blocks may lie in one orbit: its blocks count once.
-    Design design{m_r.v, m_r.k, {}};
-    for (const Block block : held) {
-        const std::vector<Block> orbit = orbitOf(block, m_generators);
-        design.blocks.insert(design.blocks.end(), orbit.begin(), orbit.end());
-    }
-    std::sort(design.blocks.begin(), design.blocks.end());
-    design.blocks.erase(std::unique(design.blocks.begin(), design.blocks.end()),
-                        design.blocks.end());
-    return design;
+    return orbitDesign(m_r.v, held, m_generators);
 }

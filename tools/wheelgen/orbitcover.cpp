@@ -177,11 +177,8 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
         }
     }
 
-    Design design{m_r.v, 6, {}};
-    for (const std::uint32_t column : best) {
-        for (const Block block : orbitOf(m_reps[column], m_generators))
-            design.blocks.push_back(block);
-    }
-    std::sort(design.blocks.begin(), design.blocks.end());
-    return design;
+    std::vector<Block> reps;
+    for (const std::uint32_t column : best)
+        reps.push_back(m_reps[column]);
+    return orbitDesign(m_r.v, reps, m_generators);
 }

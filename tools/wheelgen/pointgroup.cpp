@@ -79,6 +79,20 @@ std::vector<Block> orbitOf(Block block, const std::vector<std::vector<int>> &gen
     return orbit;
 }
 
+Design orbitDesign(int v, const std::vector<Block> &blocks,
+                   const std::vector<std::vector<int>> &generators)
+{
+    Design design{v, 6, {}};
+    for (const Block block : blocks) {
+        const std::vector<Block> orbit = orbitOf(block, generators);
+        design.blocks.insert(design.blocks.end(), orbit.begin(), orbit.end());
+    }
+    std::sort(design.blocks.begin(), design.blocks.end());
+    design.blocks.erase(std::unique(design.blocks.begin(), design.blocks.end()),
+                        design.blocks.end());
+    return design;
+}
+
 std::vector<std::vector<int>> elementsOf(const std::vector<std::vector<int>> &generators, int v)
 {
     std::vector<int> identity(static_cast<std::size_t>(v));

@@ -27,6 +27,11 @@ Block image(Block set, const std::vector<int> &permutation);
 // The distinct images of `block` under the group the generators make, `block` first.
 std::vector<Block> orbitOf(Block block, const std::vector<std::vector<int>> &generators);
 
+// The design of 6-point blocks on v points made of the orbits of `blocks`, sorted; an orbit that
+// two of them share counts once.
+Design orbitDesign(int v, const std::vector<Block> &blocks,
+                   const std::vector<std::vector<int>> &generators);
+
 // Every element of the group the generators make, the identity first.
 std::vector<std::vector<int>> elementsOf(const std::vector<std::vector<int>> &generators, int v);
 
