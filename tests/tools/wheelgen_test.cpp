@@ -2,6 +2,7 @@
 #include "coversearch.h"
 #include "orbitanneal.h"
 #include "orbitcover.h"
+#include "orbittabu.h"
 #include "subsets.h"
 
 #include "engine/guaranteechecker.h"
@@ -35,6 +36,13 @@ TEST(PointGroup, TurnsEachCopyAndLeavesFixedPointsInPlace)
     ASSERT_EQ(generators.size(), 2u);
     EXPECT_EQ(generators[0], (std::vector<int>{1, 2, 3, 4, 0, 6, 7, 8, 9, 5, 10}));
     EXPECT_EQ(generators[1], (std::vector<int>{0, 2, 4, 1, 3, 5, 7, 9, 6, 8, 10}));
+}
+
+TEST(PointGroup, TurnsTheCycleAfterTheFixedPointsWithTheCopies)
+{
+    const PointGroup group{4, 1, 1, 1, 3};
+    EXPECT_EQ(group.points(), 8);
+    EXPECT_EQ(group.generators(), (std::vector<std::vector<int>>{{1, 2, 3, 0, 4, 6, 7, 5}}));
 }
 
 TEST(PointGroup, ElementsAreEveryProductOfTheGeneratorsOnce)
@@ -88,6 +96,45 @@ TEST(OrbitAnnealing, RefusesAGroupOnAnotherNumberOfPoints)
 {
     EXPECT_THROW(OrbitAnnealing({14, 6, 3, 3}, PointGroup{13, 1, 0, 1}, 1),
                  std::invalid_argument);
+}
+
+TEST(OrbitTabu, FindsTheSteinerSystemOnTwelvePointsAsTwelveOrbitsOfZ11)
+{
+    OrbitTabu tabu({12, 6, 5, 5}, PointGroup{11, 1, 1, 1}, 1);
+    const Design design = tabu.search({{11, 12}}, 5000, 10);
+    EXPECT_EQ(design.blocks.size(), 132u);
+    EXPECT_TRUE(allBlocksHaveSixPoints(design));
+    EXPECT_TRUE(check(design, 5, 5).holds());
+    EXPECT_EQ(tabu.uncoveredOrbits(), 0u);
+}
+
+TEST(OrbitTabu, HoldsOrbitsOfTwoSizesUnderAGroupWithTwoCycles)
+{
+    // x -> x+1 turns a cycle of 10 and one of 5: orbits of 10 and of 5 grids.
+    OrbitTabu tabu({15, 6, 4, 6}, PointGroup{10, 1, 0, 1, 5}, 1);
+    const Design design = tabu.search({{10, 2}, {5, 2}}, 5000, 5);
+    EXPECT_EQ(design.blocks.size(), 30u);
+    EXPECT_TRUE(check(design, 4, 6).holds());
+}
+
+TEST(OrbitTabu, GivesUpWithTooFewOrbits)
+{
+    OrbitTabu tabu({12, 6, 5, 5}, PointGroup{11, 1, 1, 1}, 1);
+    EXPECT_TRUE(tabu.search({{11, 11}}, 2000, 10).blocks.empty());
+    EXPECT_GT(tabu.uncoveredOrbits(), 0u);
+}
+
+TEST(OrbitTabu, GivesUpWhenTheGroupHasTooFewOrbitsOfASize)
+{
+    // No 6-set of 12 points is its own image under x -> x+1 on Z11.
+    OrbitTabu tabu({12, 6, 5, 5}, PointGroup{11, 1, 1, 1}, 1);
+    EXPECT_TRUE(tabu.search({{1, 1}}, 10, 10).blocks.empty());
+    EXPECT_GT(tabu.uncoveredOrbits(), 0u);
+}
+
+TEST(OrbitTabu, RefusesAGroupOnAnotherNumberOfPoints)
+{
+    EXPECT_THROW(OrbitTabu({14, 6, 3, 3}, PointGroup{13, 1, 0, 1}, 1), std::invalid_argument);
 }
 
 TEST(OrbitCover, FindsTheSteinerSystemOnTwentyTwoPointsAmongOrbitsOfOrderFiftyFive)

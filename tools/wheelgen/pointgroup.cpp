@@ -60,6 +60,9 @@ std::vector<std::vector<int>> PointGroup::generators() const
             scale[static_cast<std::size_t>(copy * n + x)] = copy * n + (x * multiplier) % n;
         }
     }
+    const int first = copies * n + fixed;
+    for (int x = 0; x < cycle; ++x)
+        turn[static_cast<std::size_t>(first + x)] = first + (x + 1) % cycle;
     result.push_back(turn);
     if (multiplier > 1)
         result.push_back(scale);

@@ -9,14 +9,17 @@
 
 // A permutation group on the points 0..v-1 given by generators: `copies` copies of Z_n, each
 // turned by x -> x+1 and, when `multiplier` > 1, by x -> multiplier*x (all copies at once),
-// followed by `fixed` points that every generator leaves in place. v = copies * n + fixed.
+// followed by `fixed` points that every generator leaves in place, and then, when `cycle` > 0,
+// a cycle of that length that x -> x+1 turns one step too (the multiplier leaves it in place).
+// v = copies * n + fixed + cycle.
 struct PointGroup {
     int n = 0;
     int copies = 1;
     int fixed = 0;
     int multiplier = 1;
+    int cycle = 0;
 
-    int points() const { return copies * n + fixed; }
+    int points() const { return copies * n + fixed + cycle; }
     // Each generator as the image of every point.
     std::vector<std::vector<int>> generators() const;
 };

@@ -1,0 +1,158 @@
+#include "orbittabu.h"
+
+#include "coversearch.h"
+
+#include <bit>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+// One bit per orbit of c-subsets.
+using Bits = std::vector<std::uint64_t>;
+
+}  // namespace
+
+OrbitTabu::OrbitTabu(const Requirement &requirement, const PointGroup &group, std::uint64_t seed)
+    : m_r(requirement), m_seed(seed), m_generators(group.generators())
+{
+    if (group.points() != requirement.v)
+        throw std::invalid_argument("the group acts on another number of points");
+}
+
+Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t steps, int tenure)
+{
+    const SubsetRanks ranks;
+    const Orbits blockOrbits = orbitsOf(m_r.v, m_r.k, m_generators, ranks);
+    const Orbits subsetOrbits = orbitsOf(m_r.v, m_r.c, m_generators, ranks);
+    const std::size_t m = subsetOrbits.first.size();
+    const std::size_t words = (m + 63) / 64;
+    m_bestUncovered = m;
+
+    // The candidate orbits: those of the wanted sizes, each with the orbits of c-subsets it
+    // meets.
+    std::vector<Block> candidates;
+    std::vector<int> sizes;
+    for (std::size_t o = 0; o < blockOrbits.first.size(); ++o) {
+        for (const OrbitCount &want : orbits) {
+            if (static_cast<int>(blockOrbits.size[o]) == want.size) {
+                candidates.push_back(blockOrbits.first[o]);
+                sizes.push_back(want.size);
+            }
+        }
+    }
+    const std::size_t n = candidates.size();
+    Bits meets(n * words, 0);
+    for (std::size_t j = 0; j < n; ++j) {
+        for (const Block block : orbitOf(candidates[j], m_generators)) {
+            forSubsetsMeeting(block, m_r, [&](Block subset) {
+                const std::uint32_t o = subsetOrbits.label[ranks.rank(subset)];
+                meets[j * words + o / 64] |= std::uint64_t{1} << (o % 64);
+            });
+        }
+    }
+
+    Random random(m_seed);
+    std::vector<std::size_t> held;
+    std::vector<char> isHeld(n, 0);
+    for (const OrbitCount &want : orbits) {
+        std::vector<std::size_t> ofSize;
+        for (std::size_t j = 0; j < n; ++j)
+            if (sizes[j] == want.size)
+                ofSize.push_back(j);
+        if (ofSize.size() < static_cast<std::size_t>(want.count))
+            return Design{m_r.v, m_r.k, {}};
+        for (int t = 0; t < want.count; ++t) {
+            std::size_t j;
+            do
+                j = ofSize[random.below(static_cast<std::uint32_t>(ofSize.size()))];
+            while (isHeld[j]);
+            isHeld[j] = 1;
+            held.push_back(j);
+        }
+    }
+
+    const std::size_t k = held.size();
+    const std::uint64_t lastMask = m % 64 == 0 ? ~std::uint64_t{0} : (std::uint64_t{1} << (m % 64)) - 1;
+    std::vector<std::uint64_t> weight(m, 1);
+    std::vector<std::uint64_t> tabuUntil(n, 0);
+    Bits before((k + 1) * words), after((k + 1) * words), unmet(words), covered(words);
+    for (std::uint64_t step = 1; step <= steps; ++step) {
+        // Coverage of the held orbits before and after each position, so that the coverage
+        // without one of them costs one pass.
+        std::fill(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(words), 0);
+        std::fill(after.begin() + static_cast<std::ptrdiff_t>(k * words), after.end(), 0);
+        for (std::size_t t = 0; t < k; ++t)
+            for (std::size_t x = 0; x < words; ++x)
+                before[(t + 1) * words + x] = before[t * words + x] | meets[held[t] * words + x];
+        for (std::size_t t = k; t-- > 0;)
+            for (std::size_t x = 0; x < words; ++x)
+                after[t * words + x] = after[(t + 1) * words + x] | meets[held[t] * words + x];
+
+        std::uint64_t bestValue = std::numeric_limits<std::uint64_t>::max();
+        std::size_t bestOut = 0, bestIn = 0;
+        std::uint32_t ties = 0;
+        for (std::size_t i = 0; i < k; ++i) {
+            std::uint64_t base = 0;
+            std::vector<std::size_t> open;
+            for (std::size_t x = 0; x < words; ++x) {
+                std::uint64_t z = ~(before[i * words + x] | after[(i + 1) * words + x]);
+                if (x + 1 == words)
+                    z &= lastMask;
+                unmet[x] = z;
+                if (z != 0)
+                    open.push_back(x);
+                for (; z != 0; z &= z - 1)
+                    base += weight[x * 64 + static_cast<std::size_t>(std::countr_zero(z))];
+            }
+            for (std::size_t j = 0; j < n; ++j) {
+                if (isHeld[j] || tabuUntil[j] > step || sizes[j] != sizes[held[i]])
+                    continue;
+                std::uint64_t value = base;
+                for (const std::size_t x : open)
+                    for (std::uint64_t z = unmet[x] & meets[j * words + x]; z != 0; z &= z - 1)
+                        value -= weight[x * 64 + static_cast<std::size_t>(std::countr_zero(z))];
+                if (value < bestValue) {
+                    bestValue = value;
+                    bestOut = i;
+                    bestIn = j;
+                    ties = 1;
+                } else if (value == bestValue && random.below(++ties) == 0) {
+                    bestOut = i;
+                    bestIn = j;
+                }
+            }
+        }
+        if (bestValue == std::numeric_limits<std::uint64_t>::max())
+            break;
+        const std::size_t out = held[bestOut];
+        isHeld[out] = 0;
+        isHeld[bestIn] = 1;
+        held[bestOut] = bestIn;
+        tabuUntil[out] = step + static_cast<std::uint64_t>(tenure) +
+                         random.below(static_cast<std::uint32_t>(tenure));
+
+        std::fill(covered.begin(), covered.end(), 0);
+        for (const std::size_t j : held)
+            for (std::size_t x = 0; x < words; ++x)
+                covered[x] |= meets[j * words + x];
+        std::size_t uncovered = 0;
+        for (std::size_t x = 0; x < words; ++x) {
+            std::uint64_t z = ~covered[x];
+            if (x + 1 == words)
+                z &= lastMask;
+            for (; z != 0; z &= z - 1) {
+                ++uncovered;
+                ++weight[x * 64 + static_cast<std::size_t>(std::countr_zero(z))];
+            }
+        }
+        m_bestUncovered = std::min(m_bestUncovered, uncovered);
+        if (uncovered == 0) {
+            std::vector<Block> blocks;
+            for (const std::size_t j : held)
+                blocks.push_back(candidates[j]);
+            return orbitDesign(m_r.v, blocks, m_generators);
+        }
+    }
+    return Design{m_r.v, m_r.k, {}};
+}
