@@ -73,7 +73,8 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
     }
 
     const std::size_t k = held.size();
-    const std::uint64_t lastMask = m % 64 == 0 ? ~std::uint64_t{0} : (std::uint64_t{1} << (m % 64)) - 1;
+    const std::uint64_t lastMask =
+        m % 64 == 0 ? ~std::uint64_t{0} : (std::uint64_t{1} << (m % 64)) - 1;
     std::vector<std::uint64_t> weight(m, 1);
     std::vector<std::uint64_t> tabuUntil(n, 0);
     Bits before((k + 1) * words), after((k + 1) * words), unmet(words), covered(words);

@@ -16,8 +16,8 @@ struct OrbitCount {
 // Tabu search over designs made of whole orbits of a point group: it holds a fixed number of
 // orbits of each size and exchanges one held orbit for another of the same size, the exchange
 // that leaves the least weight of orbits of c-subsets unmet. Each unmet orbit gains weight at
-// every step, so the search leaves the states it keeps returning to (weighting after Selman's
-// breakout method). Where the annealing over orbits stalls a few orbits short, this finishes.
+// every step, so the search leaves the states it keeps returning to. Where the annealing over
+// orbits stalls a few orbits short, this finishes.
 class OrbitTabu {
 public:
     OrbitTabu(const Requirement &requirement, const PointGroup &group, std::uint64_t seed);

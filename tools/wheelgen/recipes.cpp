@@ -214,9 +214,9 @@ constexpr OrbitAnnealPlan orbitAnnealPlans[] = {
     {128, {24, 1, 1, 1}, 50, 1, {0.5, 0.999, 1000}, 3000000},
 };
 
-// Rows found by tabu search over whole orbits of a point group (OrbitTabu), `first` orbits of
-// the group's full size and `second` of the size given: where the annealing over orbits stalls
-// one or two orbits short, the weighted exchanges of whole orbits finish.
+// Rows found by tabu search over whole orbits of a point group (OrbitTabu), holding the orbits of
+// two sizes that `first` and `second` give: where the annealing over orbits stalls one or two
+// orbits short, the weighted exchanges of whole orbits finish.
 struct OrbitTabuPlan {
     int method;
     PointGroup group;
