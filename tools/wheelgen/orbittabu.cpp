@@ -2,6 +2,7 @@
 
 #include "coversearch.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 #include <stdexcept>
@@ -38,6 +39,7 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
             if (static_cast<int>(blockOrbits.size[o]) == want.size) {
                 candidates.push_back(blockOrbits.first[o]);
                 sizes.push_back(want.size);
+                break;
             }
         }
     }
@@ -130,8 +132,9 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
         isHeld[out] = 0;
         isHeld[bestIn] = 1;
         held[bestOut] = bestIn;
-        tabuUntil[out] = step + static_cast<std::uint64_t>(tenure) +
-                         random.below(static_cast<std::uint32_t>(tenure));
+        // A tenure below one would forbid nothing and leave the random part without a range.
+        const auto forbidden = static_cast<std::uint32_t>(std::max(tenure, 1));
+        tabuUntil[out] = step + forbidden + random.below(forbidden);
 
         std::fill(covered.begin(), covered.end(), 0);
         for (const std::size_t j : held)
