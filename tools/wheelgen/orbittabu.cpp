@@ -31,7 +31,8 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
     m_bestUncovered = m;
 
     // The candidate orbits: those of the wanted sizes, each with the orbits of c-subsets it
-    // meets.
+    // meets. Its first block alone tells them: a block meets a c-subset exactly when each image
+    // of the block meets the same image of the subset.
     std::vector<Block> candidates;
     std::vector<int> sizes;
     for (std::size_t o = 0; o < blockOrbits.first.size(); ++o) {
@@ -46,12 +47,10 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
     const std::size_t n = candidates.size();
     Bits meets(n * words, 0);
     for (std::size_t j = 0; j < n; ++j) {
-        for (const Block block : orbitOf(candidates[j], m_generators)) {
-            forSubsetsMeeting(block, m_r, [&](Block subset) {
-                const std::uint32_t o = subsetOrbits.label[ranks.rank(subset)];
-                meets[j * words + o / 64] |= std::uint64_t{1} << (o % 64);
-            });
-        }
+        forSubsetsMeeting(candidates[j], m_r, [&](Block subset) {
+            const std::uint32_t o = subsetOrbits.label[ranks.rank(subset)];
+            meets[j * words + o / 64] |= std::uint64_t{1} << (o % 64);
+        });
     }
 
     Random random(m_seed);
@@ -79,7 +78,7 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
         m % 64 == 0 ? ~std::uint64_t{0} : (std::uint64_t{1} << (m % 64)) - 1;
     std::vector<std::uint64_t> weight(m, 1);
     std::vector<std::uint64_t> tabuUntil(n, 0);
-    Bits before((k + 1) * words), after((k + 1) * words), unmet(words), covered(words);
+    Bits before((k + 1) * words), after((k + 1) * words), unmet(words);
     for (std::uint64_t step = 1; step <= steps; ++step) {
         // Coverage of the held orbits before and after each position, so that the coverage
         // without one of them costs one pass.
@@ -136,13 +135,10 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
         const auto forbidden = static_cast<std::uint32_t>(std::max(tenure, 1));
         tabuUntil[out] = step + forbidden + random.below(forbidden);
 
-        std::fill(covered.begin(), covered.end(), 0);
-        for (const std::size_t j : held)
-            for (std::size_t x = 0; x < words; ++x)
-                covered[x] |= meets[j * words + x];
         std::size_t uncovered = 0;
         for (std::size_t x = 0; x < words; ++x) {
-            std::uint64_t z = ~covered[x];
+            std::uint64_t z = ~(before[bestOut * words + x] | after[(bestOut + 1) * words + x] |
+                                meets[bestIn * words + x]);
             if (x + 1 == words)
                 z &= lastMask;
             for (; z != 0; z &= z - 1) {
