@@ -9,8 +9,16 @@
 
 namespace {
 
-// One bit per orbit of c-subsets.
+// One bit per orbit of c-subsets, or per candidate orbit of blocks.
 using Bits = std::vector<std::uint64_t>;
+
+template <typename F>
+void forEachBit(const std::uint64_t *bits, std::size_t words, const F &f)
+{
+    for (std::size_t x = 0; x < words; ++x)
+        for (std::uint64_t z = bits[x]; z != 0; z &= z - 1)
+            f(x * 64 + static_cast<std::size_t>(std::countr_zero(z)));
+}
 
 }  // namespace
 
@@ -74,46 +82,60 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
     }
 
     const std::size_t k = held.size();
-    const std::uint64_t lastMask =
-        m % 64 == 0 ? ~std::uint64_t{0} : (std::uint64_t{1} << (m % 64)) - 1;
+    // Which candidates meet each orbit of c-subsets, one bit per candidate.
+    const std::size_t candidateWords = (n + 63) / 64;
+    Bits metBy(m * candidateWords, 0);
+    for (std::size_t j = 0; j < n; ++j)
+        forEachBit(&meets[j * words], words, [&](std::size_t o) {
+            metBy[o * candidateWords + j / 64] |= std::uint64_t{1} << (j % 64);
+        });
+    // How many held orbits meet each orbit of c-subsets.
+    std::vector<int> heldMeeting(m, 0);
+    const auto hold = [&](std::size_t j, int change) {
+        forEachBit(&meets[j * words], words, [&](std::size_t o) { heldMeeting[o] += change; });
+    };
+    for (const std::size_t j : held)
+        hold(j, 1);
+
     std::vector<std::uint64_t> weight(m, 1);
     std::vector<std::uint64_t> tabuUntil(n, 0);
-    Bits before((k + 1) * words), after((k + 1) * words), unmet(words);
+    // Weight of the unmet orbits each candidate would meet, and of those that only held orbit i
+    // meets; a held orbit's exchange for candidate j leaves base(i) - unmetMet[j] - onlyMet[j].
+    std::vector<std::uint64_t> unmetMet(n), onlyMet(n, 0);
+    std::vector<std::size_t> touched;
+    const auto addWeight = [&](std::size_t o, std::vector<std::uint64_t> &to, bool track) {
+        forEachBit(&metBy[o * candidateWords], candidateWords, [&](std::size_t j) {
+            if (track && to[j] == 0)
+                touched.push_back(j);
+            to[j] += weight[o];
+        });
+    };
     for (std::uint64_t step = 1; step <= steps; ++step) {
-        // Coverage of the held orbits before and after each position, so that the coverage
-        // without one of them costs one pass.
-        std::fill(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(words), 0);
-        std::fill(after.begin() + static_cast<std::ptrdiff_t>(k * words), after.end(), 0);
-        for (std::size_t t = 0; t < k; ++t)
-            for (std::size_t x = 0; x < words; ++x)
-                before[(t + 1) * words + x] = before[t * words + x] | meets[held[t] * words + x];
-        for (std::size_t t = k; t-- > 0;)
-            for (std::size_t x = 0; x < words; ++x)
-                after[t * words + x] = after[(t + 1) * words + x] | meets[held[t] * words + x];
+        std::uint64_t unmetWeight = 0;
+        std::fill(unmetMet.begin(), unmetMet.end(), 0);
+        for (std::size_t o = 0; o < m; ++o) {
+            if (heldMeeting[o] == 0) {
+                unmetWeight += weight[o];
+                addWeight(o, unmetMet, false);
+            }
+        }
 
         std::uint64_t bestValue = std::numeric_limits<std::uint64_t>::max();
         std::size_t bestOut = 0, bestIn = 0;
         std::uint32_t ties = 0;
         for (std::size_t i = 0; i < k; ++i) {
-            std::uint64_t base = 0;
-            std::vector<std::size_t> open;
-            for (std::size_t x = 0; x < words; ++x) {
-                std::uint64_t z = ~(before[i * words + x] | after[(i + 1) * words + x]);
-                if (x + 1 == words)
-                    z &= lastMask;
-                unmet[x] = z;
-                if (z != 0)
-                    open.push_back(x);
-                for (; z != 0; z &= z - 1)
-                    base += weight[x * 64 + static_cast<std::size_t>(std::countr_zero(z))];
-            }
+            std::uint64_t base = unmetWeight;
+            touched.clear();
+            forEachBit(&meets[held[i] * words], words, [&](std::size_t o) {
+                if (heldMeeting[o] == 1) {
+                    base += weight[o];
+                    addWeight(o, onlyMet, true);
+                }
+            });
             for (std::size_t j = 0; j < n; ++j) {
                 if (isHeld[j] || tabuUntil[j] > step || sizes[j] != sizes[held[i]])
                     continue;
-                std::uint64_t value = base;
-                for (const std::size_t x : open)
-                    for (std::uint64_t z = unmet[x] & meets[j * words + x]; z != 0; z &= z - 1)
-                        value -= weight[x * 64 + static_cast<std::size_t>(std::countr_zero(z))];
+                const std::uint64_t value = base - unmetMet[j] - onlyMet[j];
                 if (value < bestValue) {
                     bestValue = value;
                     bestOut = i;
@@ -124,10 +146,14 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
                     bestIn = j;
                 }
             }
+            for (const std::size_t j : touched)
+                onlyMet[j] = 0;
         }
         if (bestValue == std::numeric_limits<std::uint64_t>::max())
             break;
         const std::size_t out = held[bestOut];
+        hold(out, -1);
+        hold(bestIn, 1);
         isHeld[out] = 0;
         isHeld[bestIn] = 1;
         held[bestOut] = bestIn;
@@ -136,14 +162,10 @@ Design OrbitTabu::search(const std::vector<OrbitCount> &orbits, std::uint64_t st
         tabuUntil[out] = step + forbidden + random.below(forbidden);
 
         std::size_t uncovered = 0;
-        for (std::size_t x = 0; x < words; ++x) {
-            std::uint64_t z = ~(before[bestOut * words + x] | after[(bestOut + 1) * words + x] |
-                                meets[bestIn * words + x]);
-            if (x + 1 == words)
-                z &= lastMask;
-            for (; z != 0; z &= z - 1) {
+        for (std::size_t o = 0; o < m; ++o) {
+            if (heldMeeting[o] == 0) {
                 ++uncovered;
-                ++weight[x * 64 + static_cast<std::size_t>(std::countr_zero(z))];
+                ++weight[o];
             }
         }
         m_bestUncovered = std::min(m_bestUncovered, uncovered);
