@@ -45,6 +45,26 @@ TEST(PointGroup, TurnsTheCycleAfterTheFixedPointsWithTheCopies)
     EXPECT_EQ(group.generators(), (std::vector<std::vector<int>>{{1, 2, 3, 0, 4, 6, 7, 5}}));
 }
 
+TEST(PointGroup, QuaternionCopiesActOnThemselvesAndLeaveTheFixedPoint)
+{
+    // Q8 x Z3 on 8 copies of Z3, then one fixed point; copies 1, i, j, k, -1, -i, -j, -k.
+    const PointGroup group{3, 8, 1, 1, 0, true};
+    EXPECT_EQ(group.points(), 25);
+    const auto generators = group.generators();
+    ASSERT_EQ(generators.size(), 3u);
+    EXPECT_EQ(generators[1][2 * 3 + 1], 3 * 3 + 1);  // i * j = k, x kept
+    EXPECT_EQ(generators[2][1 * 3 + 2], 7 * 3 + 2);  // j * i = -k
+    EXPECT_EQ(generators[1][1 * 3], 4 * 3);          // i * i = -1
+    const auto elements = elementsOf(generators, 25);
+    ASSERT_EQ(elements.size(), 24u);
+    // Acting on itself, no element but the identity leaves any of the 24 points in place.
+    for (std::size_t e = 1; e < elements.size(); ++e) {
+        EXPECT_EQ(elements[e][24], 24);
+        for (std::size_t p = 0; p < 24; ++p)
+            EXPECT_NE(elements[e][p], static_cast<int>(p));
+    }
+}
+
 TEST(PointGroup, ElementsAreEveryProductOfTheGeneratorsOnce)
 {
     // x -> x+1 and x -> 2x on Z5 make the 20 maps x -> ax+b, a != 0, on both copies at once.
@@ -117,11 +137,14 @@ TEST(OrbitTabu, HoldsOrbitsOfTwoSizesUnderAGroupWithTwoCycles)
     EXPECT_TRUE(check(design, 4, 6).holds());
 }
 
-TEST(OrbitTabu, GivesUpWithTooFewOrbits)
+TEST(OrbitTabu, HandsBackItsBestStateWhenTooFewOrbitsMeetEverything)
 {
     OrbitTabu tabu({12, 6, 5, 5}, PointGroup{11, 1, 1, 1}, 1);
-    EXPECT_TRUE(tabu.search({{11, 11}}, 2000, 10).blocks.empty());
-    EXPECT_GT(tabu.uncoveredOrbits(), 0u);
+    const Design design = tabu.search({{11, 11}}, 2000, 10);
+    EXPECT_EQ(design.blocks.size(), 121u);
+    ASSERT_GT(tabu.uncoveredOrbits(), 0u);
+    // Every orbit of 5-subsets under Z11 has 11 of them.
+    EXPECT_EQ(check(design, 5, 5).failing, 11 * tabu.uncoveredOrbits());
 }
 
 TEST(OrbitTabu, GivesUpWhenTheGroupHasTooFewOrbitsOfASize)
@@ -252,6 +275,22 @@ TEST(WithNewPoints, PairCoveringWithABlockMissingLeavesTriplesUncovered)
     byFour.blocks.pop_back();
     const Design design = withNewPoints(steinerTwentyTwo(), byFour, pairsOfTwentyTwo(5, 30), 4);
     EXPECT_FALSE(check(design, 3, 3).holds());
+}
+
+TEST(UnmetSubsets, SteinerSystemLessABlockLeavesTheSubsetsOfThatBlock)
+{
+    Design design = steinerTwelve();
+    const Block removed = design.blocks.back();
+    design.blocks.pop_back();
+    const std::vector<bool> unmet = unmetSubsets(design, {12, 6, 5, 5});
+    const SubsetRanks ranks;
+    std::vector<Block> marked;
+    for (std::uint32_t rank = 0; rank < unmet.size(); ++rank)
+        if (unmet[rank])
+            marked.push_back(ranks.unrank(rank, 5));
+    ASSERT_EQ(marked.size(), 6u);
+    for (const Block subset : marked)
+        EXPECT_EQ(subset & removed, subset);
 }
 
 TEST(TuranTriples, EveryFourPointsHoldAMarkedTriple)

@@ -238,3 +238,12 @@ std::vector<bool> turanTriples(int v)
     });
     return marked;
 }
+
+std::vector<bool> unmetSubsets(const Design &design, const Requirement &r)
+{
+    const SubsetRanks ranks;
+    std::vector<bool> unmet(binomial(r.v, r.c), true);
+    for (const Block block : design.blocks)
+        forSubsetsMeeting(block, r, [&](Block subset) { unmet[ranks.rank(subset)] = false; });
+    return unmet;
+}

@@ -51,3 +51,6 @@ Design crossed(const Design &first, const Design &second);
 // Every 4-subset holds one of them, so blocks holding all of them meet any four points in three.
 // Marked by colex rank among the triples of the v points.
 std::vector<bool> turanTriples(int v);
+
+// The c-subsets that meet no block of the design in g points, marked by colex rank.
+std::vector<bool> unmetSubsets(const Design &design, const Requirement &r);

@@ -22,10 +22,12 @@ class OrbitTabu {
 public:
     OrbitTabu(const Requirement &requirement, const PointGroup &group, std::uint64_t seed);
 
-    // Searches at most `steps` steps; returns the design, every block of the held orbits, or an
-    // empty design when some c-subset is left unmet.
+    // Searches until every c-subset is met or for at most `steps` steps; returns the best state
+    // it reached, every block of its held orbits (the first such state, so a longer search from
+    // the same seed finds the same or a better one), or an empty design when the group has too
+    // few orbits of a wanted size.
     Design search(const std::vector<OrbitCount> &orbits, std::uint64_t steps, int tenure);
-    // Orbits of c-subsets that the best state of the last search left unmet.
+    // Orbits of c-subsets that the best state of the last search leaves unmet.
     std::size_t uncoveredOrbits() const { return m_bestUncovered; }
 
 private:

@@ -45,15 +45,32 @@ Orbits orbitsOf(int v, int size, const std::vector<std::vector<int>> &generators
     return orbits;
 }
 
+namespace {
+
+// The product a * b in Q8, its elements numbered 1, i, j, k, -1, -i, -j, -k.
+int quaternionProduct(int a, int b)
+{
+    // Products of the units 1, i, j, k, the sign folded into the number: i * j = k, j * i = -k.
+    static constexpr int units[4][4] = {{0, 1, 2, 3}, {1, 4, 3, 6}, {2, 7, 4, 1}, {3, 2, 5, 4}};
+    return (units[a % 4][b % 4] + 4 * (a / 4 + b / 4)) % 8;
+}
+
+std::vector<int> identityOn(int v)
+{
+    std::vector<int> identity(static_cast<std::size_t>(v));
+    for (int p = 0; p < v; ++p)
+        identity[static_cast<std::size_t>(p)] = p;
+    return identity;
+}
+
+}  // namespace
+
 std::vector<std::vector<int>> PointGroup::generators() const
 {
     std::vector<std::vector<int>> result;
-    std::vector<int> turn(static_cast<std::size_t>(points()));
-    std::vector<int> scale(turn.size());
-    for (int p = 0; p < points(); ++p) {
-        turn[static_cast<std::size_t>(p)] = p;
-        scale[static_cast<std::size_t>(p)] = p;
-    }
+    const std::vector<int> identity = identityOn(points());
+    std::vector<int> turn = identity;
+    std::vector<int> scale = identity;
     for (int copy = 0; copy < copies; ++copy) {
         for (int x = 0; x < n; ++x) {
             turn[static_cast<std::size_t>(copy * n + x)] = copy * n + (x + 1) % n;
@@ -66,6 +83,16 @@ std::vector<std::vector<int>> PointGroup::generators() const
     result.push_back(turn);
     if (multiplier > 1)
         result.push_back(scale);
+    if (quaternion) {
+        for (const int unit : {1, 2}) {
+            std::vector<int> left = identity;
+            for (int copy = 0; copy < copies; ++copy)
+                for (int x = 0; x < n; ++x)
+                    left[static_cast<std::size_t>(copy * n + x)] =
+                        quaternionProduct(unit, copy) * n + x;
+            result.push_back(left);
+        }
+    }
     return result;
 }
 
@@ -98,9 +125,7 @@ Design orbitDesign(int v, const std::vector<Block> &blocks,
 
 std::vector<std::vector<int>> elementsOf(const std::vector<std::vector<int>> &generators, int v)
 {
-    std::vector<int> identity(static_cast<std::size_t>(v));
-    for (int p = 0; p < v; ++p)
-        identity[static_cast<std::size_t>(p)] = p;
+    const std::vector<int> identity = identityOn(v);
     std::vector<std::vector<int>> elements{identity};
     std::set<std::vector<int>> seen{identity};
     for (std::size_t i = 0; i < elements.size(); ++i) {

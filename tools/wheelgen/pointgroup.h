@@ -11,13 +11,16 @@
 // turned by x -> x+1 and, when `multiplier` > 1, by x -> multiplier*x (all copies at once),
 // followed by `fixed` points that every generator leaves in place, and then, when `cycle` > 0,
 // a cycle of that length that x -> x+1 turns one step too (the multiplier leaves it in place).
-// v = copies * n + fixed + cycle.
+// With `quaternion`, the 8 copies are the elements 1, i, j, k, -1, -i, -j, -k of the quaternion
+// group Q8, and i and j move whole copies by left multiplication: with Z_n the group is Q8 x Z_n
+// acting on itself. v = copies * n + fixed + cycle.
 struct PointGroup {
     int n = 0;
     int copies = 1;
     int fixed = 0;
     int multiplier = 1;
     int cycle = 0;
+    bool quaternion = false;
 
     int points() const { return copies * n + fixed + cycle; }
     // Each generator as the image of every point.
