@@ -244,10 +244,10 @@ std::string guarantee(int g, int c, int v)
 
 std::string describe(const PointGroup &group)
 {
-    std::string text = group.quaternion  ? "Q8 x Z" + std::to_string(group.n) + " acting on itself"
-                       : group.copies > 1 ? std::to_string(group.copies) + " copies of Z" +
-                                               std::to_string(group.n)
-                                         : "Z" + std::to_string(group.n);
+    const std::string cyclic = "Z" + std::to_string(group.n);
+    std::string text = group.quaternion   ? "Q8 x " + cyclic + " acting on itself"
+                       : group.copies > 1 ? std::to_string(group.copies) + " copies of " + cyclic
+                                          : cyclic;
     if (group.multiplier > 1)
         text += " with x -> " + std::to_string(group.multiplier) + "x";
     if (group.fixed > 0)
