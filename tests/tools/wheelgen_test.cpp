@@ -186,6 +186,32 @@ TEST(OrbitCover, LotteryDesignHoldsItsGuarantee)
     EXPECT_TRUE(check(design, 3, 5).holds());
 }
 
+TEST(OrbitCover, FindsTheSteinerSystemOnTwelvePointsAsTwelveOrbitsOfZ11AtThatCount)
+{
+    // S(5,6,12) is invariant under x -> x+1 on GF(11) with infinity fixed: 12 orbits of 11.
+    const OrbitCover cover({12, 6, 5, 5}, PointGroup{11, 1, 1, 1});
+    const Design design = cover.solveAtCount(11, 12, 100000, 1);
+    EXPECT_EQ(design.blocks.size(), 132u);
+    EXPECT_TRUE(allBlocksHaveSixPoints(design));
+    EXPECT_TRUE(check(design, 5, 5).holds());
+}
+
+TEST(OrbitCover, SearchAtACountGivesUpWithTooFewOrbits)
+{
+    // 121 blocks cannot cover the 792 5-subsets of 12 points, 6 to a block.
+    const OrbitCover cover({12, 6, 5, 5}, PointGroup{11, 1, 1, 1});
+    EXPECT_TRUE(cover.solveAtCount(11, 11, 20000, 1).blocks.empty());
+}
+
+TEST(OrbitCover, SearchAtACountHoldsOnlyOrbitsOfTheAskedSize)
+{
+    // Z16 with a fixed point has orbits of 16 and of 8 grids; 5 if 5 among 17 in 75 orbits of 16.
+    const OrbitCover cover({17, 6, 5, 5}, PointGroup{16, 1, 1, 1});
+    const Design design = cover.solveAtCount(16, 75, 1000000, 3);
+    EXPECT_EQ(design.blocks.size(), 1200u);
+    EXPECT_TRUE(check(design, 5, 5).holds());
+}
+
 TEST(OrbitCover, RefusesAGroupOnAnotherNumberOfPoints)
 {
     EXPECT_THROW(OrbitCover({14, 6, 3, 3}, PointGroup{13, 1, 0, 1}), std::invalid_argument);

@@ -5,10 +5,183 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 #include <stdexcept>
 
 namespace {
 constexpr std::uint32_t none = Orbits::none;
+
+// Local search for `count` columns of a set cover, all of one cost, that cover every row. Per
+// column it keeps a score: for a column outside the choice, the weight of the uncovered rows it
+// covers; for a chosen one, minus the weight of the rows only it covers.
+class RowWeighting {
+public:
+    RowWeighting(std::vector<std::vector<std::uint32_t>> rowsOf, std::size_t rows,
+                 std::uint64_t seed)
+        : m_rowsOf(std::move(rowsOf)), m_columnsOf(rows), m_random(seed), m_weight(rows, 1),
+          m_count(rows, 0), m_uncoveredIndex(rows, -1), m_score(m_rowsOf.size(), 0),
+          m_chosen(m_rowsOf.size(), 0), m_allowed(m_rowsOf.size(), 1),
+          m_moved(m_rowsOf.size(), 0)
+    {
+        for (std::uint32_t c = 0; c < m_rowsOf.size(); ++c) {
+            for (const std::uint32_t r : m_rowsOf[c])
+                m_columnsOf[r].push_back(c);
+            m_score[c] = static_cast<std::int64_t>(m_rowsOf[c].size());
+        }
+        for (std::uint32_t r = 0; r < rows; ++r)
+            markUncovered(r);
+    }
+
+    std::optional<std::vector<std::uint32_t>> search(std::size_t count, std::uint64_t steps)
+    {
+        for (const std::vector<std::uint32_t> &columns : m_columnsOf)
+            if (columns.empty())
+                return std::nullopt;
+        while (!m_uncovered.empty())
+            add(bestFor(randomUncovered(), false), 0);
+        std::uint32_t lastAdded = none;
+        for (std::uint64_t step = 1;; ++step) {
+            while (m_uncovered.empty()) {
+                if (m_chosenList.size() <= count)
+                    return m_chosenList;
+                remove(weakest(none), step);
+            }
+            if (step > steps || m_chosenList.size() <= 1)
+                return std::nullopt;
+            remove(weakest(lastAdded), step);
+            lastAdded = bestFor(randomUncovered(), true);
+            add(lastAdded, step);
+            for (const std::uint32_t r : m_uncovered) {
+                ++m_weight[r];
+                for (const std::uint32_t c : m_columnsOf[r])
+                    ++m_score[c];
+            }
+        }
+    }
+
+private:
+    std::uint32_t randomUncovered()
+    {
+        return m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))];
+    }
+
+    // The column covering row r with the highest score, the longest unmoved on ties; with
+    // `checked`, only a column allowed back, or a random one when none is.
+    std::uint32_t bestFor(std::uint32_t r, bool checked)
+    {
+        std::uint32_t best = none;
+        for (const std::uint32_t c : m_columnsOf[r]) {
+            if (checked && !m_allowed[c])
+                continue;
+            if (best == none || m_score[c] > m_score[best] ||
+                (m_score[c] == m_score[best] && m_moved[c] < m_moved[best]))
+                best = c;
+        }
+        if (best != none)
+            return best;
+        const auto &columns = m_columnsOf[r];
+        return columns[m_random.below(static_cast<std::uint32_t>(columns.size()))];
+    }
+
+    // The chosen column other than `except` whose loss is smallest, the longest unmoved on ties.
+    std::uint32_t weakest(std::uint32_t except) const
+    {
+        std::uint32_t best = none;
+        for (const std::uint32_t c : m_chosenList) {
+            if (c == except)
+                continue;
+            if (best == none || m_score[c] > m_score[best] ||
+                (m_score[c] == m_score[best] && m_moved[c] < m_moved[best]))
+                best = c;
+        }
+        return best;
+    }
+
+    // The chosen column other than c that covers row r.
+    std::uint32_t otherChosen(std::uint32_t r, std::uint32_t c) const
+    {
+        for (const std::uint32_t d : m_columnsOf[r])
+            if (d != c && m_chosen[d])
+                return d;
+        return none;
+    }
+
+    void add(std::uint32_t c, std::uint64_t step)
+    {
+        m_chosen[c] = 1;
+        m_chosenList.push_back(c);
+        m_score[c] = -m_score[c];
+        for (const std::uint32_t r : m_rowsOf[c]) {
+            if (m_count[r] == 0) {
+                for (const std::uint32_t d : m_columnsOf[r])
+                    if (d != c)
+                        m_score[d] -= static_cast<std::int64_t>(m_weight[r]);
+                markCovered(r);
+            } else if (m_count[r] == 1) {
+                m_score[otherChosen(r, c)] += static_cast<std::int64_t>(m_weight[r]);
+            }
+            ++m_count[r];
+        }
+        moved(c, step);
+    }
+
+    void remove(std::uint32_t c, std::uint64_t step)
+    {
+        m_chosen[c] = 0;
+        m_chosenList.erase(std::find(m_chosenList.begin(), m_chosenList.end(), c));
+        m_score[c] = -m_score[c];
+        for (const std::uint32_t r : m_rowsOf[c]) {
+            --m_count[r];
+            if (m_count[r] == 0) {
+                for (const std::uint32_t d : m_columnsOf[r])
+                    if (d != c)
+                        m_score[d] += static_cast<std::int64_t>(m_weight[r]);
+                markUncovered(r);
+            } else if (m_count[r] == 1) {
+                m_score[otherChosen(r, none)] -= static_cast<std::int64_t>(m_weight[r]);
+            }
+        }
+        moved(c, step);
+        m_allowed[c] = 0;
+    }
+
+    // Every column sharing a row with c may come back: its surroundings changed.
+    void moved(std::uint32_t c, std::uint64_t step)
+    {
+        m_moved[c] = step;
+        for (const std::uint32_t r : m_rowsOf[c])
+            for (const std::uint32_t d : m_columnsOf[r])
+                m_allowed[d] = 1;
+    }
+
+    void markUncovered(std::uint32_t r)
+    {
+        m_uncoveredIndex[r] = static_cast<std::int64_t>(m_uncovered.size());
+        m_uncovered.push_back(r);
+    }
+
+    void markCovered(std::uint32_t r)
+    {
+        const auto at = static_cast<std::size_t>(m_uncoveredIndex[r]);
+        m_uncoveredIndex[m_uncovered.back()] = static_cast<std::int64_t>(at);
+        m_uncovered[at] = m_uncovered.back();
+        m_uncovered.pop_back();
+        m_uncoveredIndex[r] = -1;
+    }
+
+    std::vector<std::vector<std::uint32_t>> m_rowsOf;
+    std::vector<std::vector<std::uint32_t>> m_columnsOf;
+    Random m_random;
+    std::vector<std::uint64_t> m_weight;
+    std::vector<std::uint32_t> m_count;
+    std::vector<std::uint32_t> m_uncovered;
+    std::vector<std::int64_t> m_uncoveredIndex;
+    std::vector<std::int64_t> m_score;
+    std::vector<char> m_chosen;
+    std::vector<std::uint32_t> m_chosenList;
+    std::vector<char> m_allowed;
+    std::vector<std::uint64_t> m_moved;
+};
 } // namespace
 
 OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
@@ -180,5 +353,26 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
     std::vector<Block> reps;
     for (const std::uint32_t column : best)
         reps.push_back(m_reps[column]);
+    return orbitDesign(m_r.v, reps, m_generators);
+}
+
+Design OrbitCover::solveAtCount(std::uint32_t size, std::size_t orbits, std::uint64_t steps,
+                                std::uint64_t seed) const
+{
+    std::vector<std::uint32_t> columns;
+    std::vector<std::vector<std::uint32_t>> rowsOf;
+    for (std::uint32_t column = 0; column < m_reps.size(); ++column) {
+        if (m_weight[column] == size) {
+            columns.push_back(column);
+            rowsOf.push_back(m_covers[column]);
+        }
+    }
+    RowWeighting search(std::move(rowsOf), m_coveredBy.size(), seed);
+    const auto chosen = search.search(orbits, steps);
+    if (!chosen)
+        return Design{m_r.v, m_r.k, {}};
+    std::vector<Block> reps;
+    for (const std::uint32_t c : *chosen)
+        reps.push_back(m_reps[columns[c]]);
     return orbitDesign(m_r.v, reps, m_generators);
 }

@@ -22,6 +22,18 @@ public:
     // returns the smallest design found that meets the requirement (empty if none).
     Design solve(std::size_t goal, std::uint64_t steps, std::uint64_t seed);
 
+    // Searches for `orbits` orbits of `size` blocks each that meet the requirement, by
+    // row-weighting local search at that count (after Gao, Weise and Li): a step drops the held
+    // orbit that costs least and adds, for a random unmet orbit of c-subsets, the orbit meeting it
+    // that gains most, where each unmet orbit of c-subsets gains weight at every step; an orbit
+    // may only come back once an orbit sharing an orbit of c-subsets with it has moved. With one
+    // size of orbit and a fixed count this reaches counts that `solve` does not. Meant for
+    // coverings, where an orbit meets few orbits of c-subsets: a step touches every orbit that
+    // shares one with the orbits it moves. Returns the design, or an empty design when `steps`
+    // steps do not find one.
+    Design solveAtCount(std::uint32_t size, std::size_t orbits, std::uint64_t steps,
+                        std::uint64_t seed) const;
+
 private:
     Requirement m_r;
     std::vector<std::vector<int>> m_generators;

@@ -214,6 +214,24 @@ constexpr OrbitAnnealPlan orbitAnnealPlans[] = {
     {128, {24, 1, 1, 1}, 50, 1, {0.5, 0.999, 1000}, 3000000},
 };
 
+// Rows made of a fixed number of whole orbits of one size, found by the row-weighting search of
+// OrbitCover: where the orbit cover, the annealing and the tabu search over orbits all stop an
+// orbit or two short, the weighted swaps at a fixed count, which let an orbit come back only
+// once its surroundings changed, finish.
+struct OrbitCountPlan {
+    int method;
+    PointGroup group;
+    std::uint32_t size;
+    int orbits;
+    std::uint64_t steps;
+    std::uint64_t seed;
+};
+constexpr OrbitCountPlan orbitCountPlans[] = {
+    // 75 orbits of 16 grids under Z16 with a fixed point: 1,200 grids, where the tabu search over
+    // orbits (75 of 16 and one of 8) left one orbit of draws open.
+    {73, {16, 1, 1, 1}, 16, 75, 1000000, 3},
+};
+
 // Rows found by tabu search over whole orbits of a point group (OrbitTabu), holding the orbits of
 // two sizes that `first` and `second` give: where the annealing over orbits stalls one or two
 // orbits short, the weighted exchanges of whole orbits finish. With `extra` grids, the search
@@ -257,11 +275,6 @@ std::string describe(const PointGroup &group)
         text += ", a cycle of " + std::to_string(group.cycle) + " turned with it";
     return text;
 }
-
-// Rows that no recipe has reached within a budget of minutes, so they are not attempted: the
-// tight covering 73, where neither the search, annealing (over single grids or over orbits) nor
-// tabu over orbits reaches the catalogue count.
-constexpr int unreachedRows[] = {73};
 
 // The catalogue row with these parameters that the tool builds, or 0.
 int rowWith(const Requirement &r)
@@ -510,9 +523,6 @@ Construction Builder::construct(int method)
     default:
         break;
     }
-    if (std::find(std::begin(unreachedRows), std::end(unreachedRows), method) !=
-        std::end(unreachedRows))
-        return {};
     for (const JoinPlan &join : joinPlans) {
         if (join.method != method)
             continue;
@@ -601,6 +611,17 @@ Construction Builder::construct(int method)
         m_log << "  " << annealing.subsetOrbits() << " orbits of draws, "
               << annealing.uncoveredOrbits() << " left unmet\n";
         return {d, "simulated annealing over orbits of " + describe(plan.group)};
+    }
+    for (const OrbitCountPlan &plan : orbitCountPlans) {
+        if (plan.method != method)
+            continue;
+        const OrbitCover cover(r, plan.group);
+        m_log << "  " << cover.blockOrbits() << " orbits of grids, " << cover.subsetOrbits()
+              << " of draws\n";
+        return {cover.solveAtCount(plan.size, static_cast<std::size_t>(plan.orbits), plan.steps,
+                                   plan.seed),
+                "row-weighting search over " + std::to_string(plan.orbits) + " orbits of " +
+                    describe(plan.group)};
     }
     for (const OrbitTabuPlan &plan : orbitTabuPlans) {
         if (plan.method != method)
