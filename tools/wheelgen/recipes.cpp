@@ -230,6 +230,8 @@ constexpr OrbitCountPlan orbitCountPlans[] = {
     // 75 orbits of 16 grids under Z16 with a fixed point: 1,200 grids, where the tabu search over
     // orbits (75 of 16 and one of 8) left one orbit of draws open.
     {73, {16, 1, 1, 1}, 16, 75, 1000000, 3},
+    // 120 orbits of Z19: 2,280 grids, where the tabu search over single grids stopped at 2,323.
+    {121, {19, 1, 0, 1}, 19, 120, 50000000, 1},
 };
 
 // Rows found by tabu search over whole orbits of a point group (OrbitTabu), holding the orbits of
