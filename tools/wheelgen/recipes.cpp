@@ -232,6 +232,10 @@ constexpr OrbitCountPlan orbitCountPlans[] = {
     {73, {16, 1, 1, 1}, 16, 75, 1000000, 3},
     // 120 orbits of Z19: 2,280 grids, where the tabu search over single grids stopped at 2,323.
     {121, {19, 1, 0, 1}, 19, 120, 50000000, 1},
+    // 9 orbits of Z28 and of Z29, each with a fixed point: 252 and 261 grids, where the search
+    // over single grids stopped at 264 and 291.
+    {133, {28, 1, 1, 1}, 28, 9, 10000000, 1},
+    {134, {29, 1, 1, 1}, 29, 9, 10000000, 1},
 };
 
 // Rows found by tabu search over whole orbits of a point group (OrbitTabu), holding the orbits of
