@@ -207,7 +207,6 @@ struct OrbitAnnealPlan {
 };
 constexpr OrbitAnnealPlan orbitAnnealPlans[] = {
     {106, {21, 1, 0, 1}, 10, 1, {0.5, 0.999, 1000}, 3000000},
-    {118, {19, 1, 0, 1}, 19, 2, {0.5, 0.999, 1000}, 3000000},
     {120, {20, 1, 1, 1}, 28, 1, {0.5, 0.999, 1000}, 3000000},
 };
 
@@ -233,8 +232,10 @@ constexpr OrbitCountPlan orbitCountPlans[] = {
     // over single grids stopped at 264 and 291.
     {133, {28, 1, 1, 1}, 28, 9, 10000000, 1},
     {134, {29, 1, 1, 1}, 29, 9, 10000000, 1},
-    // 4 if 4 among 20, 24 and 25: 23 orbits of Z19 with a fixed point, 41 of Z24 and 46 of Z25,
-    // 437, 984 and 1,150 grids, where the annealing over orbits stopped at 456, 1,008 and 1,200.
+    // 4 if 4 among 19, 20, 24 and 25: 20 orbits of Z18 and 23 of Z19, each with a fixed point,
+    // 41 of Z24 and 46 of Z25, 360, 437, 984 and 1,150 grids, where the annealing over orbits
+    // stopped at 361, 456, 1,008 and 1,200.
+    {118, {18, 1, 1, 1}, 18, 20, 10000000, 1},
     {119, {19, 1, 1, 1}, 19, 23, 50000000, 1},
     {127, {24, 1, 0, 1}, 24, 41, 100000000, 1},
     {128, {25, 1, 0, 1}, 25, 46, 100000000, 1},
