@@ -32,6 +32,9 @@ public:
             markUncovered(r);
     }
 
+    // At most `count` columns covering every row, from a greedy cover lowered one column at a
+    // time, each count searched by the weighted swaps; nothing when `steps` steps do not reach
+    // `count` or some row has no column.
     std::optional<std::vector<std::uint32_t>> search(std::size_t count, std::uint64_t steps)
     {
         for (const std::vector<std::uint32_t> &columns : m_columnsOf)
