@@ -11,6 +11,42 @@
 namespace {
 constexpr std::uint32_t none = Orbits::none;
 
+// The rows no chosen column covers, each with its place in the list, so a row leaves it at once.
+class UncoveredRows {
+public:
+    explicit UncoveredRows(std::size_t rows) : m_index(rows, -1)
+    {
+        for (std::uint32_t r = 0; r < rows; ++r)
+            add(r);
+    }
+
+    const std::vector<std::uint32_t> &rows() const { return m_rows; }
+    bool empty() const { return m_rows.empty(); }
+    std::uint32_t random(Random &random) const
+    {
+        return m_rows[random.below(static_cast<std::uint32_t>(m_rows.size()))];
+    }
+
+    void add(std::uint32_t r)
+    {
+        m_index[r] = static_cast<std::int64_t>(m_rows.size());
+        m_rows.push_back(r);
+    }
+
+    void remove(std::uint32_t r)
+    {
+        const auto at = static_cast<std::size_t>(m_index[r]);
+        m_index[m_rows.back()] = static_cast<std::int64_t>(at);
+        m_rows[at] = m_rows.back();
+        m_rows.pop_back();
+        m_index[r] = -1;
+    }
+
+private:
+    std::vector<std::uint32_t> m_rows;
+    std::vector<std::int64_t> m_index;
+};
+
 // Local search for `count` columns of a set cover, all of one cost, that cover every row. Per
 // column it keeps a score: for a column outside the choice, the weight of the uncovered rows it
 // covers; for a chosen one, minus the weight of the rows only it covers.
@@ -19,7 +55,7 @@ public:
     RowWeighting(std::vector<std::vector<std::uint32_t>> rowsOf, std::size_t rows,
                  std::uint64_t seed)
         : m_rowsOf(std::move(rowsOf)), m_columnsOf(rows), m_random(seed), m_weight(rows, 1),
-          m_count(rows, 0), m_uncoveredIndex(rows, -1), m_score(m_rowsOf.size(), 0),
+          m_count(rows, 0), m_uncovered(rows), m_score(m_rowsOf.size(), 0),
           m_chosen(m_rowsOf.size(), 0), m_allowed(m_rowsOf.size(), 1),
           m_moved(m_rowsOf.size(), 0)
     {
@@ -28,8 +64,6 @@ public:
                 m_columnsOf[r].push_back(c);
             m_score[c] = static_cast<std::int64_t>(m_rowsOf[c].size());
         }
-        for (std::uint32_t r = 0; r < rows; ++r)
-            markUncovered(r);
     }
 
     // At most `count` columns covering every row, from a greedy cover lowered one column at a
@@ -41,7 +75,7 @@ public:
             if (columns.empty())
                 return std::nullopt;
         while (!m_uncovered.empty())
-            add(bestFor(randomUncovered(), false), 0);
+            add(bestFor(m_uncovered.random(m_random), false), 0);
         std::uint32_t lastAdded = none;
         for (std::uint64_t step = 1;; ++step) {
             while (m_uncovered.empty()) {
@@ -52,9 +86,9 @@ public:
             if (step > steps || m_chosenList.size() <= 1)
                 return std::nullopt;
             remove(weakest(lastAdded), step);
-            lastAdded = bestFor(randomUncovered(), true);
+            lastAdded = bestFor(m_uncovered.random(m_random), true);
             add(lastAdded, step);
-            for (const std::uint32_t r : m_uncovered) {
+            for (const std::uint32_t r : m_uncovered.rows()) {
                 ++m_weight[r];
                 for (const std::uint32_t c : m_columnsOf[r])
                     ++m_score[c];
@@ -63,9 +97,12 @@ public:
     }
 
 private:
-    std::uint32_t randomUncovered()
+    // Whether column c goes before `best` (none or a column): the higher score, the longest
+    // unmoved on ties.
+    bool before(std::uint32_t c, std::uint32_t best) const
     {
-        return m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))];
+        return best == none || m_score[c] > m_score[best] ||
+               (m_score[c] == m_score[best] && m_moved[c] < m_moved[best]);
     }
 
     // The column covering row r with the highest score, the longest unmoved on ties; with
@@ -74,10 +111,7 @@ private:
     {
         std::uint32_t best = none;
         for (const std::uint32_t c : m_columnsOf[r]) {
-            if (checked && !m_allowed[c])
-                continue;
-            if (best == none || m_score[c] > m_score[best] ||
-                (m_score[c] == m_score[best] && m_moved[c] < m_moved[best]))
+            if ((!checked || m_allowed[c]) && before(c, best))
                 best = c;
         }
         if (best != none)
@@ -91,10 +125,7 @@ private:
     {
         std::uint32_t best = none;
         for (const std::uint32_t c : m_chosenList) {
-            if (c == except)
-                continue;
-            if (best == none || m_score[c] > m_score[best] ||
-                (m_score[c] == m_score[best] && m_moved[c] < m_moved[best]))
+            if (c != except && before(c, best))
                 best = c;
         }
         return best;
@@ -119,7 +150,7 @@ private:
                 for (const std::uint32_t d : m_columnsOf[r])
                     if (d != c)
                         m_score[d] -= static_cast<std::int64_t>(m_weight[r]);
-                markCovered(r);
+                m_uncovered.remove(r);
             } else if (m_count[r] == 1) {
                 m_score[otherChosen(r, c)] += static_cast<std::int64_t>(m_weight[r]);
             }
@@ -139,7 +170,7 @@ private:
                 for (const std::uint32_t d : m_columnsOf[r])
                     if (d != c)
                         m_score[d] += static_cast<std::int64_t>(m_weight[r]);
-                markUncovered(r);
+                m_uncovered.add(r);
             } else if (m_count[r] == 1) {
                 m_score[otherChosen(r, none)] -= static_cast<std::int64_t>(m_weight[r]);
             }
@@ -157,28 +188,12 @@ private:
                 m_allowed[d] = 1;
     }
 
-    void markUncovered(std::uint32_t r)
-    {
-        m_uncoveredIndex[r] = static_cast<std::int64_t>(m_uncovered.size());
-        m_uncovered.push_back(r);
-    }
-
-    void markCovered(std::uint32_t r)
-    {
-        const auto at = static_cast<std::size_t>(m_uncoveredIndex[r]);
-        m_uncoveredIndex[m_uncovered.back()] = static_cast<std::int64_t>(at);
-        m_uncovered[at] = m_uncovered.back();
-        m_uncovered.pop_back();
-        m_uncoveredIndex[r] = -1;
-    }
-
     std::vector<std::vector<std::uint32_t>> m_rowsOf;
     std::vector<std::vector<std::uint32_t>> m_columnsOf;
     Random m_random;
     std::vector<std::uint64_t> m_weight;
     std::vector<std::uint32_t> m_count;
-    std::vector<std::uint32_t> m_uncovered;
-    std::vector<std::int64_t> m_uncoveredIndex;
+    UncoveredRows m_uncovered;
     std::vector<std::int64_t> m_score;
     std::vector<char> m_chosen;
     std::vector<std::uint32_t> m_chosenList;
@@ -220,26 +235,12 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
     const std::size_t elements = m_coveredBy.size();
     std::vector<std::uint32_t> coverCount(elements, 0);
     std::vector<std::uint64_t> elementWeight(elements, 1);
-    std::vector<std::uint32_t> uncovered;
-    std::vector<std::int64_t> uncoveredIndex(elements, -1);
+    UncoveredRows uncovered(elements);
     std::vector<char> chosen(columns, 0);
     std::vector<std::uint32_t> solution;
     std::vector<std::uint64_t> lastMoved(columns, 0);
     std::size_t total = 0;
 
-    const auto markUncovered = [&](std::uint32_t e) {
-        uncoveredIndex[e] = static_cast<std::int64_t>(uncovered.size());
-        uncovered.push_back(e);
-    };
-    const auto markCovered = [&](std::uint32_t e) {
-        const auto at = static_cast<std::size_t>(uncoveredIndex[e]);
-        uncoveredIndex[uncovered.back()] = static_cast<std::int64_t>(at);
-        uncovered[at] = uncovered.back();
-        uncovered.pop_back();
-        uncoveredIndex[e] = -1;
-    };
-    for (std::uint32_t e = 0; e < elements; ++e)
-        markUncovered(e);
     const auto add = [&](std::uint32_t column, std::uint64_t step) {
         chosen[column] = 1;
         solution.push_back(column);
@@ -247,7 +248,7 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
         lastMoved[column] = step;
         for (const std::uint32_t e : m_covers[column]) {
             if (coverCount[e]++ == 0)
-                markCovered(e);
+                uncovered.remove(e);
         }
     };
     const auto remove = [&](std::uint32_t column, std::uint64_t step) {
@@ -257,7 +258,7 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
         lastMoved[column] = step;
         for (const std::uint32_t e : m_covers[column]) {
             if (--coverCount[e] == 0)
-                markUncovered(e);
+                uncovered.add(e);
         }
     };
     // Weighted elements of the column covered `count` times now, per grid of the column: with 1
@@ -290,8 +291,7 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
 
     // Start: cover each element, in random order, by the column that covers most.
     while (!uncovered.empty()) {
-        const std::uint32_t e =
-            uncovered[random.below(static_cast<std::uint32_t>(uncovered.size()))];
+        const std::uint32_t e = uncovered.random(random);
         std::uint32_t best = none;
         double bestGain = -1;
         for (const std::uint32_t column : m_coveredBy[e]) {
@@ -326,8 +326,7 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
             continue;
         }
         removeWeakest(step);
-        const std::uint32_t e =
-            uncovered[random.below(static_cast<std::uint32_t>(uncovered.size()))];
+        const std::uint32_t e = uncovered.random(random);
         std::uint32_t pick = none;
         double pickGain = -1;
         for (const std::uint32_t column : m_coveredBy[e]) {
@@ -345,7 +344,7 @@ Design OrbitCover::solve(std::size_t goal, std::uint64_t steps, std::uint64_t se
             removeWeakest(step);
         if (!chosen[pick])
             add(pick, step);
-        for (const std::uint32_t u : uncovered)
+        for (const std::uint32_t u : uncovered.rows())
             ++elementWeight[u];
         if (uncovered.empty() && total < bestTotal) {
             best = solution;
