@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/startup.h"
-#include "platform/qtplatform.h"
+#include "platform/qt/qtplatform.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,16 +1,17 @@
 #include "app/mainwindow.h"
 
-#include "bulletins/listwindow.h"
-#include "bulletins/viewerwindow.h"
-#include "compare/externalfilepage.h"
+#include "windows/listwindow.h"
+#include "windows/viewerwindow.h"
+#include "windows/widgets.h"
+#include "windows/externalfilepage.h"
 #include "engine/randomselection.h"
 #include "storage/parameterfile.h"
-#include "storage/settingsdialog.h"
-#include "storage/ticketsetcommands.h"
-#include "support/degradeclass.h"
-#include "support/formdialog.h"
-#include "support/help.h"
-#include "support/numerictext.h"
+#include "windows/settingsdialog.h"
+#include "app/ticketsetcommands.h"
+#include "windows/degradeclass.h"
+#include "windows/formdialog.h"
+#include "app/help.h"
+#include "storage/numerictext.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -40,14 +41,6 @@ QString qs(const std::string &text)
     return QString::fromStdString(text);
 }
 
-QPushButton *button(QWidget *parent, const char *name, QRect geometry)
-{
-    auto *b = new QPushButton(parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    return b;
-}
-
 QPixmap banner()
 {
     QPixmap picture(639, 50);
@@ -75,7 +68,7 @@ TForm1::TForm1(Platform platform, std::string programFolder, QWidget *parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildWindow();
     buildMenus();
-    m_Image1->setPixmap(gridBackground(static_cast<int>(DisplayLayout::Normal)));
+    m_pgrille->background()->setPixmap(gridBackground(static_cast<int>(DisplayLayout::Normal)));
     pvidecombonumero(m_gnumeros);
     createWindows();
 }
@@ -149,13 +142,13 @@ void TForm1::buildWindow()
             [this](int index) { m_state.methodListIndex = index; });
     connect(m_ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
 
-    m_bvoirbulletin = button(m_tabp1, "bvoirbulletin", {266, 56, 363, 36});
-    m_bimplistbull = button(m_tabp1, "bimplistbull", {266, 94, 182, 36});
-    m_bimpbull = button(m_tabp1, "bimpbull", {447, 93, 182, 37});
-    m_bcomparer = button(m_tabp1, "bcomparer", {266, 131, 363, 36});
-    m_beffacer = button(m_tabp1, "beffacer", {266, 168, 363, 36});
-    m_bnaleat = button(m_tabp1, "bnaleat", {266, 206, 363, 38});
-    m_bquitter = button(m_tabp1, "bquitter", {483, 249, 148, 69});
+    m_bvoirbulletin = named<QPushButton>(m_tabp1, "bvoirbulletin", {266, 56, 363, 36});
+    m_bimplistbull = named<QPushButton>(m_tabp1, "bimplistbull", {266, 94, 182, 36});
+    m_bimpbull = named<QPushButton>(m_tabp1, "bimpbull", {447, 93, 182, 37});
+    m_bcomparer = named<QPushButton>(m_tabp1, "bcomparer", {266, 131, 363, 36});
+    m_beffacer = named<QPushButton>(m_tabp1, "beffacer", {266, 168, 363, 36});
+    m_bnaleat = named<QPushButton>(m_tabp1, "bnaleat", {266, 206, 363, 38});
+    m_bquitter = named<QPushButton>(m_tabp1, "bquitter", {483, 249, 148, 69});
     connect(m_bvoirbulletin, &QPushButton::clicked, this, &TForm1::bvoirbulletinClick);
     connect(m_bimplistbull, &QPushButton::clicked, this, &TForm1::bimplistbullClick);
     connect(m_bimpbull, &QPushButton::clicked, this, &TForm1::bimpbullClick);
@@ -221,22 +214,11 @@ void TForm1::buildMenus()
 
 void TForm1::buildNumberGrid(QWidget *page)
 {
-    m_pgrille = new QWidget(page);
+    m_pgrille = new NumberGridPanel(
+        m_pictures, 60, [](int n) { return QString("case%1").arg(n); }, page);
     m_pgrille->setObjectName("pgrille");
     m_pgrille->setGeometry(6, 9, 255, 281);
-    m_Image1 = new QLabel(m_pgrille);
-    m_Image1->setObjectName("Image1");
-    m_Image1->move(20, 9);
-    for (int n = 1; n <= 60; ++n) {
-        auto *cell = new QLabel(m_pgrille);
-        cell->setObjectName(QString("case%1").arg(n));
-        cell->setProperty("Tag", n);
-        cell->setScaledContents(true);
-        cell->setPixmap(m_pictures.imagevide);
-        cell->resize(14, 20);
-        cell->setVisible(n <= 49);
-        cell->installEventFilter(this);
-    }
+    connect(m_pgrille, &NumberGridPanel::cellClicked, this, &TForm1::casecoch);
 }
 
 void TForm1::buildPositionCombos(QWidget *page)
@@ -302,11 +284,11 @@ void TForm1::buildLayoutButtons(QWidget *page)
 
 void TForm1::createWindows()
 {
-    m_form2 = new TForm2(m_state, m_pictures, panels(), this);
+    m_form2 = new TForm2(m_state, m_pictures, this);
     m_form5 = new TForm5(m_state, this);
     m_form8 = new FormDialog("TForm8", 598, 417, this);
     m_form7 = new FormDialog("TForm7", 477, 335, this);
-    m_form9 = new TForm9(m_state, m_platform, this);
+    m_form9 = new TForm9(m_state, this);
     m_form10 = new FormDialog("TForm10", 400, 300, this);
     m_form10->setWindowTitle("Langue - Language");
 }
@@ -320,10 +302,6 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::activate()
 {
-    if (m_firstActivation)
-        m_state.filePage = 1;
-    for (std::size_t i = 1; i <= 7; ++i)
-        m_state.rememberedDraw[i] = 1;
     m_state.parameterFileFound = pchargeparametres(m_state.params, m_state.programFolder);
     premplimethodes();
     pdecochetout();
@@ -360,13 +338,6 @@ void TForm1::psauveparametres()
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (auto *cell = qobject_cast<QLabel *>(watched); cell && cell->parent() == m_pgrille) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            casecoch(cell->property("Tag").toInt());
-            return true;
-        }
-        return false;
-    }
     auto *edit = qobject_cast<QLineEdit *>(watched);
     auto *combo = edit ? qobject_cast<QComboBox *>(edit->parent()) : nullptr;
     if (!combo || combo->parent() != m_gnumeros)
@@ -396,8 +367,7 @@ void TForm1::casecoch(int n)
 
 void TForm1::showCell(int number, bool ticked)
 {
-    if (QLabel *cell = cellOf(m_pgrille, number))
-        cell->setPixmap(ticked ? m_pictures.imagecochee : m_pictures.imagevide);
+    m_pgrille->showCell(number, ticked);
 }
 
 void TForm1::setLayout(int layout)
@@ -420,7 +390,10 @@ void TForm1::pappliqueaffichage()
     m_pgrille2->setVisible(general);
     m_pgrille->setVisible(!general);
     m_bvoirbulletin->setVisible(!general);
-    ::pappliqueaffichage(layout, LayoutCaller::Main, panels(), m_form2->panels());
+    // Both grids take the layout's cell size. The main grid is placed in layouts 1..5; the
+    // viewer's in 2..5, since in the Normal layout it places its own cells when it shows.
+    m_pgrille->applyLayout(layout, true);
+    m_form2->panel()->applyLayout(layout, layout != static_cast<int>(DisplayLayout::Normal));
 }
 
 void TForm1::beffacerClick()

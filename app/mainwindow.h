@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/appstate.h"
-#include "app/numbergrid.h"
+#include "state/appstate.h"
+#include "windows/numbergridpanel.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
@@ -87,7 +87,7 @@ public:
     // Writes the parameter record; on failure a beep and the fixed failure box.
     void psauveparametres();
 
-    GridPanels panels() const { return {m_pgrille, m_Image1}; }
+    NumberGridPanel *grid() const { return m_pgrille; }
     QGroupBox *gnumeros() const { return m_gnumeros; }
 
 protected:
@@ -122,8 +122,7 @@ private:
     QWidget *m_tabp1 = nullptr;
     QWidget *m_tabp2 = nullptr;
     ExternalFilePage *m_externalPage = nullptr;
-    QWidget *m_pgrille = nullptr;
-    QLabel *m_Image1 = nullptr;
+    NumberGridPanel *m_pgrille = nullptr;
     QWidget *m_pgrille2 = nullptr;
     QGroupBox *m_gnumeros = nullptr;
     QLabel *m_ltitrechoix = nullptr;

@@ -1,7 +1,7 @@
 // Time of filling the list window with the 12,376 grids of the full system of 17 numbers.
 
-#include "app/appstate.h"
-#include "bulletins/listwindow.h"
+#include "state/appstate.h"
+#include "windows/listwindow.h"
 #include "engine/methodcatalogue.h"
 #include "engine/selection.h"
 

@@ -13,15 +13,11 @@ std::vector<int> numbersIn(const GridFlags &tabgrille, int first, int last)
 }
 
 // Consumer protocol: start on the method, then expand each grid in table order.
-template <typename PerGrid>
-void walkGrids(Selection &s, int method, int nbgrilles, const GridExpanded &expanded,
-               PerGrid perGrid)
+template <typename PerGrid> void walkGrids(Selection &s, int method, int nbgrilles, PerGrid perGrid)
 {
     pcommenceparcours(s, method, nbgrilles);
     for (int i = 1; i <= s.nbgrillescourant; ++i) {
         pdeveloppegrille(s, i);
-        if (expanded)
-            expanded();
         perGrid(i);
     }
 }
@@ -62,19 +58,18 @@ std::string exportLine(const GridFlags &tabgrille)
 }
 
 std::vector<std::string> listLines(Selection &s, int method, int nbgrilles,
-                                   std::string_view label, const GridExpanded &expanded)
+                                   std::string_view label)
 {
     std::vector<std::string> lines;
-    walkGrids(s, method, nbgrilles, expanded,
+    walkGrids(s, method, nbgrilles,
               [&](int i) { lines.push_back(listLine(label, i, s.tabgrille)); });
     return lines;
 }
 
-std::vector<std::string> exportLines(Selection &s, int method, int nbgrilles,
-                                     const GridExpanded &expanded)
+std::vector<std::string> exportLines(Selection &s, int method, int nbgrilles)
 {
     std::vector<std::string> lines;
-    walkGrids(s, method, nbgrilles, expanded,
+    walkGrids(s, method, nbgrilles,
               [&](int) { lines.push_back(exportLine(s.tabgrille)); });
     return lines;
 }

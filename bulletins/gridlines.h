@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,15 +23,10 @@ std::string exportLine(std::span<const int> numbers);
 // The export line of a grid: its numbers 1..49 only.
 std::string exportLine(const GridFlags &tabgrille);
 
-// Called after each expansion, so that a viewer can repaint its cells from `tabgrille`
-// (the same hook as AppState::gridExpanded).
-using GridExpanded = std::function<void()>;
-
 // Starts a consumer on `method` (grid count `nbgrilles`) and expands each grid in turn,
 // returning one list line per grid; `tabgrille` keeps the last grid. None when nbgrilles <= 0.
 std::vector<std::string> listLines(Selection &s, int method, int nbgrilles,
-                                   std::string_view label, const GridExpanded &expanded = {});
+                                   std::string_view label);
 
 // As listLines, with the export line of each grid.
-std::vector<std::string> exportLines(Selection &s, int method, int nbgrilles,
-                                     const GridExpanded &expanded = {});
+std::vector<std::string> exportLines(Selection &s, int method, int nbgrilles);

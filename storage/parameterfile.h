@@ -1,7 +1,7 @@
 #pragma once
 
 #include "storage/paramrecord.h"
-#include "support/safefile.h"
+#include "storage/safefile.h"
 
 #include <string>
 #include <string_view>

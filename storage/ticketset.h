@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/safefile.h"
+#include "storage/safefile.h"
 
 #include <array>
 #include <cstddef>

@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, LayoutOutsideRangeStartsInSevenBySeven)
     start();
     EXPECT_EQ(state().params.displayLayout, 2);
     EXPECT_TRUE(child<QRadioButton>("a7x7")->isChecked());
-    QLabel *one = cellOf(form->panels().pgrille, 1);
+    QLabel *one = form->grid()->cell(1);
     EXPECT_EQ(one->geometry(), QRect(35, 25, 22, 22));
 }
 
@@ -148,12 +148,12 @@ TEST_F(MainWindowTest, SwitchingLayoutsMovesAndResizesTheCells)
 {
     start();
     form->a7x7Click();
-    QLabel *one = cellOf(form->panels().pgrille, 1);
+    QLabel *one = form->grid()->cell(1);
     EXPECT_EQ(one->geometry(), QRect(35, 25, 22, 22));
     QTest::mouseClick(child<QRadioButton>("anormal"), Qt::LeftButton);
     EXPECT_EQ(state().params.displayLayout, 1);
     EXPECT_EQ(one->geometry(), QRect(23, 41, 14, 20));
-    EXPECT_EQ(cellOf(form->panels().pgrille, 10)->pos(), QPoint(43, 14));
+    EXPECT_EQ(form->grid()->cell(10)->pos(), QPoint(43, 14));
 }
 
 TEST_F(MainWindowTest, GeneralLayoutHidesTheGridAndShowsTheCombos)
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, ClickingACellTwiceRestoresTheSelection)
 {
     start();
     tick({8});
-    QLabel *cell = cellOf(form->panels().pgrille, 20);
+    QLabel *cell = form->grid()->cell(20);
     QTest::mouseClick(cell, Qt::LeftButton);
     EXPECT_EQ(child<QLabel>("nbcoch")->text(), "2");
     QTest::mouseClick(cell, Qt::LeftButton);

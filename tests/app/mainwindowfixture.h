@@ -2,8 +2,8 @@
 
 #include "app/mainwindow.h"
 #include "app/startup.h"
-#include "platform/fakedialogrunner.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakes/fakedialogrunner.h"
+#include "platform/fakes/fakeplatform.h"
 #include "selectionhelpers.h"
 #include "testfolder.h"
 

@@ -1,4 +1,4 @@
-#include "platform/fakeplatform.h"
+#include "platform/fakes/fakeplatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/qtplatform.h"
+#include "platform/qt/qtplatform.h"
 #include "testfolder.h"
 
 #include <gtest/gtest.h>

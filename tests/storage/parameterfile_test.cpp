@@ -1,7 +1,7 @@
 #include "storage/parameterfile.h"
 #include "storage/paramrecord.h"
 
-#include "platform/fakeplatform.h"
+#include "platform/fakes/fakeplatform.h"
 #include "testfolder.h"
 #include "writefailure.h"
 

@@ -1,4 +1,4 @@
-#include "support/safefile.h"
+#include "storage/safefile.h"
 
 #include "testfolder.h"
 #include "writefailure.h"

@@ -23,7 +23,7 @@
 namespace {
 
 const std::string regenerateCommand = "build/tools/wheelgen/mirazol-wheelgen --methods all "
-                                      "--data engine/wheeldata.cpp --docs docs/wheels.md";
+                                      "--data engine/generated/wheeltables.inc --docs docs/wheels.md";
 
 void usage()
 {

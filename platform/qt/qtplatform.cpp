@@ -1,0 +1,248 @@
+#include "platform/qt/qtplatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPainter>
+#include <QUrl>
+
+namespace {
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// "Name (*.a)|*.a|Other (*.b)|*.b" becomes Qt's "Name (*.a);;Other (*.b)".
+QString qtFilter(const std::string &filter)
+{
+    const QStringList parts = qs(filter).split('|');
+    QStringList names;
+    for (int i = 0; i < parts.size(); i += 2) {
+        const QString patterns = i + 1 < parts.size() ? parts[i + 1] : QString();
+        names << (parts[i].contains('(') ? parts[i] : parts[i] + " (" + patterns + ")");
+    }
+    return names.join(";;");
+}
+
+void prepare(QFileDialog &dialog, const FileDialogOptions &options)
+{
+    dialog.setWindowTitle(qs(options.title));
+    dialog.setNameFilter(qtFilter(options.filter));
+    dialog.setDefaultSuffix(qs(options.defaultExtension));
+    if (!options.initialName.empty() && options.initialName.find('*') == std::string::npos)
+        dialog.selectFile(qs(options.initialName));
+    dialog.setOption(QFileDialog::ReadOnly, false);
+}
+
+std::optional<std::string> runFileDialog(QFileDialog &dialog, const FileDialogOptions &options)
+{
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QFileInfo chosen(dialog.selectedFiles().constFirst());
+        if (options.pathMustExist && !chosen.dir().exists())
+            continue;
+        if (options.fileMustExist && !chosen.exists())
+            continue;
+        return chosen.filePath().toStdString();
+    }
+}
+
+// The printable area in device units, measured from the paper's corner: the paper less the
+// printer's minimum margins.
+QRect printableArea(const QPrinter &printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    const QMarginsF margins = layout.minimumMargins();
+    const int dpi = printer.resolution();
+    return layout.fullRectPixels(dpi).adjusted(qRound(margins.left() * dpi), qRound(margins.top() * dpi),
+                                               -qRound(margins.right() * dpi),
+                                               -qRound(margins.bottom() * dpi));
+}
+
+} // namespace
+
+BoxAnswer QtMessageBoxes::show(const std::string &title, const std::string &body,
+                               BoxButtons buttons, BoxIcon icon)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(qs(title));
+    box.setText(qs(body));
+    switch (icon) {
+    case BoxIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case BoxIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case BoxIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case BoxIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+    case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case BoxButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel: return BoxAnswer::Cancel;
+    case QMessageBox::Yes: return BoxAnswer::Yes;
+    case QMessageBox::No: return BoxAnswer::No;
+    default: return buttons == BoxButtons::OkCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
+    }
+}
+
+void QtMessageBoxes::beep()
+{
+    QApplication::beep();
+}
+
+std::optional<std::string> QtFileDialogs::openFile(const FileDialogOptions &options)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    prepare(dialog, options);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    return runFileDialog(dialog, options);
+}
+
+std::optional<std::string> QtFileDialogs::saveFile(const FileDialogOptions &options)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    prepare(dialog, options);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The program asks its own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    return runFileDialog(dialog, options);
+}
+
+QtPrinter::QtPrinter(const std::string &pdfFile) : m_printer(QPrinter::HighResolution)
+{
+    m_printer.setFullPage(true);
+    if (!pdfFile.empty()) {
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
+        m_printer.setOutputFileName(qs(pdfFile));
+    }
+}
+
+QtPrinter::~QtPrinter()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+}
+
+bool QtPrinter::beginDoc(const std::string &title)
+{
+    m_printer.setDocName(qs(title));
+    m_painter = std::make_unique<QPainter>();
+    return m_painter->begin(&m_printer);
+}
+
+void QtPrinter::endDoc()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+    m_painter.reset();
+}
+
+void QtPrinter::newPage()
+{
+    m_printer.newPage();
+}
+
+void QtPrinter::setFont(const std::string &family, int pointSize, bool bold)
+{
+    if (!m_painter)
+        return;
+    QFont font(qs(family), pointSize);
+    font.setBold(bold);
+    m_painter->setFont(font);
+}
+
+// With full-page printing the painter's origin is the paper's corner; device coordinates of
+// the interface are measured from the printable area, as the printer driver gives them.
+void QtPrinter::textOut(int x, int y, const std::string &text)
+{
+    if (!m_painter)
+        return;
+    const QFontMetrics metrics(m_painter->font(), &m_printer);
+    m_painter->drawText(x + offsetX(), y + offsetY() + metrics.ascent(), qs(text));
+}
+
+int QtPrinter::textWidth(const std::string &text)
+{
+    const QFont font = m_painter ? m_painter->font() : QFont();
+    return QFontMetrics(font, &m_printer).horizontalAdvance(qs(text));
+}
+
+int QtPrinter::textHeight(const std::string &)
+{
+    const QFont font = m_painter ? m_painter->font() : QFont();
+    return QFontMetrics(font, &m_printer).height();
+}
+
+void QtPrinter::setPenWidth(int width)
+{
+    if (!m_painter)
+        return;
+    QPen pen = m_painter->pen();
+    pen.setWidth(width);
+    m_painter->setPen(pen);
+}
+
+void QtPrinter::moveTo(int x, int y)
+{
+    m_penX = x;
+    m_penY = y;
+}
+
+void QtPrinter::lineTo(int x, int y)
+{
+    if (m_painter)
+        m_painter->drawLine(m_penX + offsetX(), m_penY + offsetY(), x + offsetX(), y + offsetY());
+    moveTo(x, y);
+}
+
+int QtPrinter::pageWidth()
+{
+    return printableArea(m_printer).width();
+}
+
+int QtPrinter::pageHeight()
+{
+    return printableArea(m_printer).height();
+}
+
+int QtPrinter::dpiX()
+{
+    return m_printer.logicalDpiX();
+}
+
+int QtPrinter::dpiY()
+{
+    return m_printer.logicalDpiY();
+}
+
+int QtPrinter::offsetX()
+{
+    return printableArea(m_printer).left();
+}
+
+int QtPrinter::offsetY()
+{
+    return printableArea(m_printer).top();
+}
+
+void QtShell::openDocument(const std::string &path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path)));
+}
+
+void QtDialogRunner::runModal(QDialog &dialog)
+{
+    dialog.exec();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/methodcatalogue.h"
+#include "engine/selection.h"
+#include "storage/paramrecord.h"
+
+#include <string>
+#include <vector>
+
+// Run-time state of the program, owned by the main window for the whole run and handed by
+// reference to every window that reads or changes it. Plain data: a window that must hear of a
+// change is told by a signal of the window that made it.
+struct AppState {
+    std::string programFolder;  // folder of the executable, ending with a separator
+
+    MethodTable tabmethode{};
+    Selection selection;
+    TParamRecord params;
+    bool parameterFileFound = false;
+
+    // Texts of the method list as shown, and the position of its selected item (-1: none).
+    std::vector<MethodListItem> methodList;
+    int methodListIndex = -1;
+
+    // Message n in the current language.
+    std::string message(int n) const;
+
+    // The words of the method labels in the current language.
+    LabelWords labelWords() const;
+
+    // Method number of the selected list item; -1 when nothing is selected or unreadable.
+    int pnumeromethode() const;
+
+    // The catalogue record of a method 1..157, or nullptr outside that range.
+    const Tmethode *method(int m) const;
+};
