@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build build-asan run test test-asan bench clean
+.PHONY: all deps build build-asan run test test-asan bench format clean
 
 all: build
 
@@ -31,6 +31,10 @@ test: build build-asan
 
 bench: build
 	$(BUILD)/bench/mirazol-bench
+
+# Formats every C++ file of ours with the project's .clang-format (generated data excluded).
+format:
+	git ls-files '*.cpp' '*.h' | grep -v '^engine/generated/' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,17 +1,17 @@
 #include "app/mainwindow.h"
 
+#include "app/help.h"
+#include "app/ticketsetcommands.h"
+#include "engine/randomselection.h"
+#include "storage/numerictext.h"
+#include "storage/parameterfile.h"
+#include "windows/degradeclass.h"
+#include "windows/externalfilepage.h"
+#include "windows/formdialog.h"
 #include "windows/listwindow.h"
+#include "windows/settingsdialog.h"
 #include "windows/viewerwindow.h"
 #include "windows/widgets.h"
-#include "windows/externalfilepage.h"
-#include "engine/randomselection.h"
-#include "storage/parameterfile.h"
-#include "windows/settingsdialog.h"
-#include "app/ticketsetcommands.h"
-#include "windows/degradeclass.h"
-#include "windows/formdialog.h"
-#include "app/help.h"
-#include "storage/numerictext.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -55,7 +55,7 @@ QPixmap banner()
     return picture;
 }
 
-} // namespace
+}  // namespace
 
 TForm1::TForm1(Platform platform, std::string programFolder, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_pictures(makeCellPictures())
@@ -376,12 +376,30 @@ void TForm1::setLayout(int layout)
     pappliqueaffichage();
 }
 
-void TForm1::anormalClick() { setLayout(1); }
-void TForm1::a7x7Click() { setLayout(2); }
-void TForm1::a6x9Click() { setLayout(3); }
-void TForm1::a5x10Click() { setLayout(4); }
-void TForm1::a7x72Click() { setLayout(5); }
-void TForm1::ageneralClick() { setLayout(6); }
+void TForm1::anormalClick()
+{
+    setLayout(1);
+}
+void TForm1::a7x7Click()
+{
+    setLayout(2);
+}
+void TForm1::a6x9Click()
+{
+    setLayout(3);
+}
+void TForm1::a5x10Click()
+{
+    setLayout(4);
+}
+void TForm1::a7x72Click()
+{
+    setLayout(5);
+}
+void TForm1::ageneralClick()
+{
+    setLayout(6);
+}
 
 void TForm1::pappliqueaffichage()
 {
@@ -557,17 +575,41 @@ void TForm1::openList(int captionMessage)
         m_platform.dialogs.runModal(*m_form5);
 }
 
-void TForm1::bvoirbulletinClick() { openViewer(45); }
-void TForm1::mVoirlesbulletins1Click() { openViewer(45); }
-void TForm1::bimplistbullClick() { openList(45); }
-void TForm1::mVoirlalistedesbulletins1Click() { openList(46); }
+void TForm1::bvoirbulletinClick()
+{
+    openViewer(45);
+}
+void TForm1::mVoirlesbulletins1Click()
+{
+    openViewer(45);
+}
+void TForm1::bimplistbullClick()
+{
+    openList(45);
+}
+void TForm1::mVoirlalistedesbulletins1Click()
+{
+    openList(46);
+}
 
 // The print dialog and the comparison window are not built yet: the commands check the
 // selection as they will, and open nothing.
-void TForm1::bimpbullClick() { pcontrolecoche(80); }
-void TForm1::Imprimerlesbulletins1Click() { pcontrolecoche(80); }
-void TForm1::bcomparerClick() { pcontrolecoche(45); }
-void TForm1::mCompareraveclesrsultats1Click() { pcontrolecoche(45); }
+void TForm1::bimpbullClick()
+{
+    pcontrolecoche(80);
+}
+void TForm1::Imprimerlesbulletins1Click()
+{
+    pcontrolecoche(80);
+}
+void TForm1::bcomparerClick()
+{
+    pcontrolecoche(45);
+}
+void TForm1::mCompareraveclesrsultats1Click()
+{
+    pcontrolecoche(45);
+}
 
 void TForm1::bquitterClick()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "state/appstate.h"
 #include "windows/numbergridpanel.h"
-#include "platform/platform.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 #include "app/ticketsetcommands.h"
 
-#include "state/appstate.h"
 #include "platform/platform.h"
+#include "state/appstate.h"
 #include "storage/ticketset.h"
 
 #include <filesystem>
@@ -18,7 +18,7 @@ void refresh(const TicketSetView &view)
     view.paffichenbcoch();
 }
 
-} // namespace
+}  // namespace
 
 void EnregistrerBulletin1Click(AppState &state, Platform &platform)
 {
@@ -66,10 +66,17 @@ void Chargerbulletin1Click(AppState &state, Platform &platform, const TicketSetV
     const TicketSetLoad loaded = loadTicketSet(*chosen);
     int problem = 0;
     switch (loaded.status) {
-    case TicketSetStatus::Ok: break;
-    case TicketSetStatus::Missing: problem = 83; break;
-    case TicketSetStatus::Unreadable: problem = 82; break;
-    case TicketSetStatus::WrongHeader: problem = 79; break;
+    case TicketSetStatus::Ok:
+        break;
+    case TicketSetStatus::Missing:
+        problem = 83;
+        break;
+    case TicketSetStatus::Unreadable:
+        problem = 82;
+        break;
+    case TicketSetStatus::WrongHeader:
+        problem = 79;
+        break;
     }
     if (problem != 0) {
         platform.boxes.show(state.message(80), state.message(problem), BoxButtons::Ok,

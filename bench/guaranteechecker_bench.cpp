@@ -36,7 +36,7 @@ void proveAllTables(benchmark::State &state, const MethodTable &rows)
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -1,9 +1,9 @@
 // Time of filling the list window with the 12,376 grids of the full system of 17 numbers.
 
-#include "state/appstate.h"
-#include "windows/listwindow.h"
 #include "engine/methodcatalogue.h"
 #include "engine/selection.h"
+#include "state/appstate.h"
+#include "windows/listwindow.h"
 
 #include <QApplication>
 
@@ -22,10 +22,9 @@ void selectFullSystem(AppState &state)
     state.tabmethode = catalogueRows();
     state.params.language = 1;
     state.methodList = methodListItems(state.tabmethode, state.labelWords());
-    const auto found = std::find_if(state.methodList.begin(), state.methodList.end(),
-                                    [](const MethodListItem &item) {
-                                        return item.method == fullSystem17;
-                                    });
+    const auto found =
+        std::find_if(state.methodList.begin(), state.methodList.end(),
+                     [](const MethodListItem &item) { return item.method == fullSystem17; });
     state.methodListIndex = static_cast<int>(found - state.methodList.begin());
     for (int n = 1; n <= 17; ++n)
         basculecoche(state.selection, n);
@@ -54,7 +53,7 @@ void showList(benchmark::State &bench)
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -22,7 +22,7 @@ template <typename PerGrid> void walkGrids(Selection &s, int method, int nbgrill
     }
 }
 
-} // namespace
+}  // namespace
 
 std::string listLine(std::string_view label, int index, const GridFlags &tabgrille)
 {
@@ -57,8 +57,7 @@ std::string exportLine(const GridFlags &tabgrille)
     return exportLine(numbersIn(tabgrille, 1, 49));
 }
 
-std::vector<std::string> listLines(Selection &s, int method, int nbgrilles,
-                                   std::string_view label)
+std::vector<std::string> listLines(Selection &s, int method, int nbgrilles, std::string_view label)
 {
     std::vector<std::string> lines;
     walkGrids(s, method, nbgrilles,
@@ -69,7 +68,6 @@ std::vector<std::string> listLines(Selection &s, int method, int nbgrilles,
 std::vector<std::string> exportLines(Selection &s, int method, int nbgrilles)
 {
     std::vector<std::string> lines;
-    walkGrids(s, method, nbgrilles,
-              [&](int) { lines.push_back(exportLine(s.tabgrille)); });
+    walkGrids(s, method, nbgrilles, [&](int) { lines.push_back(exportLine(s.tabgrille)); });
     return lines;
 }

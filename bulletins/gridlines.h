@@ -25,8 +25,7 @@ std::string exportLine(const GridFlags &tabgrille);
 
 // Starts a consumer on `method` (grid count `nbgrilles`) and expands each grid in turn,
 // returning one list line per grid; `tabgrille` keeps the last grid. None when nbgrilles <= 0.
-std::vector<std::string> listLines(Selection &s, int method, int nbgrilles,
-                                   std::string_view label);
+std::vector<std::string> listLines(Selection &s, int method, int nbgrilles, std::string_view label);
 
 // As listLines, with the export line of each grid.
 std::vector<std::string> exportLines(Selection &s, int method, int nbgrilles);

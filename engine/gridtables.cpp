@@ -7,6 +7,7 @@
 namespace {
 
 // Method 1: 11 grids over positions 1..11.
+// clang-format off
 constexpr Grid method1[] = {
     {2, 3, 4, 6, 7, 9},
     {3, 4, 5, 7, 8, 10},
@@ -20,10 +21,12 @@ constexpr Grid method1[] = {
     {1, 2, 4, 5, 7, 11},
     {1, 2, 3, 5, 6, 8},
 };
+// clang-format on
 
 // Method 2: 20 grids over positions 1..12, guarantee 4 if 5 among 12 (the first table left
 // 28 of the 792 five-position draws with 3 hits). Found by tabu search and proven with
 // checkGuarantee: mirazol-wheelgen --search 12 4 5 20 2
+// clang-format off
 constexpr Grid method2[] = {
     {1, 2, 3, 4, 6, 9},
     {1, 2, 3, 7, 9, 10},
@@ -46,8 +49,10 @@ constexpr Grid method2[] = {
     {4, 5, 6, 7, 8, 11},
     {6, 7, 8, 9, 11, 12},
 };
+// clang-format on
 
 // Method 3: 10 grids over positions 1..10.
+// clang-format off
 constexpr Grid method3[] = {
     {1, 2, 3, 4, 5, 10},
     {1, 6, 7, 8, 9, 10},
@@ -60,8 +65,10 @@ constexpr Grid method3[] = {
     {1, 2, 3, 4, 5, 6},
     {1, 2, 3, 4, 5, 7},
 };
+// clang-format on
 
 // Method 4: 8 grids over positions 1..9.
+// clang-format off
 constexpr Grid method4[] = {
     {1, 2, 3, 4, 5, 6},
     {4, 5, 6, 7, 8, 9},
@@ -72,15 +79,19 @@ constexpr Grid method4[] = {
     {1, 2, 4, 6, 7, 9},
     {1, 2, 5, 6, 7, 8},
 };
+// clang-format on
 
 // Method 5: 3 grids over positions 1..10.
+// clang-format off
 constexpr Grid method5[] = {
     {1, 2, 3, 4, 5, 6},
     {5, 6, 7, 8, 9, 10},
     {1, 2, 3, 7, 8, 9},
 };
+// clang-format on
 
 // Method 6: 58 grids over positions 1..22.
+// clang-format off
 constexpr Grid method6[] = {
     {2, 4, 10, 13, 14, 20},
     {2, 7, 9, 11, 12, 17},
@@ -141,8 +152,10 @@ constexpr Grid method6[] = {
     {1, 5, 12, 13, 20, 22},
     {2, 5, 7, 8, 16, 19},
 };
+// clang-format on
 
 // Method 7: 5 grids over positions 1..7.
+// clang-format off
 constexpr Grid method7[] = {
     {1, 2, 3, 4, 5, 6},
     {1, 2, 3, 4, 5, 7},
@@ -150,8 +163,10 @@ constexpr Grid method7[] = {
     {1, 2, 3, 5, 6, 7},
     {1, 2, 4, 5, 6, 7},
 };
+// clang-format on
 
 // Method 8: 6 grids over positions 1..7.
+// clang-format off
 constexpr Grid method8[] = {
     {1, 2, 3, 4, 5, 6},
     {1, 2, 3, 4, 5, 7},
@@ -160,20 +175,25 @@ constexpr Grid method8[] = {
     {1, 2, 4, 5, 6, 7},
     {1, 3, 4, 5, 6, 7},
 };
+// clang-format on
 
+// clang-format off
 constexpr std::span<const Grid> handTables[] = {
     {}, method1, method2, method3, method4, method5, method6, method7, method8,
 };
+// clang-format on
 
 // Full systems play every 6-subset of their pool, so they are generated, not stored.
 struct FullSystem {
     int method;
     int nbnumeros;
 };
+// clang-format off
 constexpr FullSystem fullSystems[] = {
     {61, 10}, {62, 8}, {63, 9}, {64, 11}, {101, 13}, {102, 14},
     {103, 15}, {104, 16}, {105, 17}, {130, 7},
 };
+// clang-format on
 
 const FullSystem *fullSystem(int method)
 {
@@ -218,7 +238,7 @@ std::span<const Grid> handTable(int method)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 bool hasGridTable(int method)
 {

@@ -48,10 +48,7 @@ public:
     }
 
 private:
-    bool isMarked(std::uint64_t rank) const
-    {
-        return (m_marked[rank >> 6] >> (rank & 63)) & 1;
-    }
+    bool isMarked(std::uint64_t rank) const { return (m_marked[rank >> 6] >> (rank & 63)) & 1; }
 
     // Whether adding x (above every chosen element) completes a marked g-subset.
     bool completesMarked(int x) const
@@ -136,8 +133,8 @@ void markGrid(const Grid &grid, int v, int g, std::vector<std::uint64_t> &marked
     for (;;) {
         std::uint64_t rank = 0;
         for (int i = 0; i < g; ++i)
-            rank += choose(points[static_cast<std::size_t>(idx[static_cast<std::size_t>(i)])],
-                           i + 1);
+            rank +=
+                choose(points[static_cast<std::size_t>(idx[static_cast<std::size_t>(i)])], i + 1);
         marked[rank >> 6] |= std::uint64_t{1} << (rank & 63);
         int i = g - 1;
         while (i >= 0 && idx[static_cast<std::size_t>(i)] == n - g + i)
@@ -150,7 +147,7 @@ void markGrid(const Grid &grid, int v, int g, std::vector<std::uint64_t> &marked
     }
 }
 
-} // namespace
+}  // namespace
 
 GuaranteeResult checkGuarantee(int v, int g, int c, std::span<const Grid> grids)
 {

@@ -15,6 +15,7 @@ struct CatalogueRow {
 };
 
 // garantie / condition / nbnumeros / nbgrilles of methods 1..157, as the catalogue states them.
+// clang-format off
 constexpr std::array<CatalogueRow, methodCount> catalogue = {{
     {3, 3, 11, 11}, // 1
     {4, 5, 12, 20}, // 2
@@ -174,6 +175,7 @@ constexpr std::array<CatalogueRow, methodCount> catalogue = {{
     {4, 5, 18, 109}, // 156
     {5, 6, 25, 3824}, // 157
 }};
+// clang-format on
 
 std::string describe(const CatalogueRow &r, int grids)
 {
@@ -182,7 +184,7 @@ std::string describe(const CatalogueRow &r, int grids)
            " grilles";
 }
 
-} // namespace
+}  // namespace
 
 int catalogueGridCount(int method)
 {
@@ -246,10 +248,12 @@ std::vector<MethodListItem> methodListItems(const MethodTable &rows, const Label
     std::vector<MethodListItem> items;
     for (int m = 1; m <= methodCount; ++m) {
         if (hasGridTable(m))
-            items.push_back({plibellemethode(rows[static_cast<std::size_t>(m)], m, true, words), m});
+            items.push_back(
+                {plibellemethode(rows[static_cast<std::size_t>(m)], m, true, words), m});
     }
-    std::stable_sort(items.begin(), items.end(),
-                     [](const MethodListItem &a, const MethodListItem &b) { return a.text < b.text; });
+    std::stable_sort(
+        items.begin(), items.end(),
+        [](const MethodListItem &a, const MethodListItem &b) { return a.text < b.text; });
     return items;
 }
 

@@ -11,7 +11,7 @@ constexpr int generalLayout = 6;
 constexpr int cellBound = 49;
 constexpr int candidateSlots = 99;
 
-} // namespace
+}  // namespace
 
 std::mt19937 freshGenerator()
 {

@@ -8,7 +8,7 @@ namespace {
 // The tables of the wheel tool: `methodN` strings and `tables`, ordered by method.
 #include "engine/generated/wheeltables.inc"
 
-} // namespace
+}  // namespace
 
 Grid GeneratedTable::grid(int index) const
 {

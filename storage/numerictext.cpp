@@ -22,18 +22,20 @@ std::optional<std::int32_t> pestnumerique(std::string_view text)
     if (text.empty())
         return std::nullopt;
     std::uint64_t magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     // Hexadecimal texts name the 32 bits themselves, so "$FFFFFFFF" is -1.
     if (base == 16) {
         if (magnitude > 0xFFFFFFFFu)
             return std::nullopt;
-        const auto bits = static_cast<std::int64_t>(static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude)));
+        const auto bits = static_cast<std::int64_t>(
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude)));
         return static_cast<std::int32_t>(negative ? -bits : bits);
     }
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude)
-                                        : static_cast<std::int64_t>(magnitude);
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
     if (magnitude > 0x80000000u || value < INT32_MIN || value > INT32_MAX)
         return std::nullopt;
     return static_cast<std::int32_t>(value);

@@ -9,7 +9,7 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-} // namespace
+}  // namespace
 
 std::int32_t offsetFromText(std::string_view text)
 {

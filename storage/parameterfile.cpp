@@ -19,7 +19,7 @@ bool readRecord(const std::filesystem::path &path, TParamRecord &record)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::string parameterFilePath(const std::string &programFolder)
 {

@@ -46,7 +46,7 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 FileWriteResult writeFileAtomically(const std::filesystem::path &target,
                                     std::span<const std::uint8_t> bytes)

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::size_t numbersOffset = 8;
 
-} // namespace
+}  // namespace
 
 std::array<std::uint8_t, ticketSetRecordSize> encodeTicketSet(const TTicketSetRecord &record)
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "state/appstate.h"
 #include "platform/fakes/fakedialogrunner.h"
 #include "platform/fakes/fakeplatform.h"
 #include "platform/platform.h"
+#include "state/appstate.h"
 
 // The recording platform doubles bundled the way the main window hands them to its commands.
 struct FakeDesktop {

@@ -9,9 +9,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPainter>
 #include <QStackedWidget>
 #include <QStyleOptionButton>
 #include <QTableWidget>
@@ -54,7 +54,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 ExternalFilePage::ExternalFilePage(QWidget *parent) : QWidget(parent)
 {

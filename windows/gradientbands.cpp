@@ -5,13 +5,25 @@
 
 namespace {
 
-int redOf(BgrColor colour) { return static_cast<int>(colour & 0xFF); }
-int greenOf(BgrColor colour) { return static_cast<int>((colour >> 8) & 0xFF); }
-int blueOf(BgrColor colour) { return static_cast<int>((colour >> 16) & 0xFF); }
+int redOf(BgrColor colour)
+{
+    return static_cast<int>(colour & 0xFF);
+}
+int greenOf(BgrColor colour)
+{
+    return static_cast<int>((colour >> 8) & 0xFF);
+}
+int blueOf(BgrColor colour)
+{
+    return static_cast<int>((colour >> 16) & 0xFF);
+}
 
-std::uint8_t lowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+std::uint8_t lowByte(int value)
+{
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
 
-} // namespace
+}  // namespace
 
 int MulDiv(int a, int b, int c)
 {

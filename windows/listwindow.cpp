@@ -1,7 +1,7 @@
 #include "windows/listwindow.h"
 
-#include "state/appstate.h"
 #include "bulletins/gridlines.h"
+#include "state/appstate.h"
 #include "windows/widgets.h"
 
 #include <QLabel>

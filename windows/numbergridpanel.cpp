@@ -14,15 +14,15 @@ constexpr QPoint backgroundOrigin{20, 9};
 constexpr std::array<int, 10> normalRows{14, 41, 67, 93, 120, 146, 172, 199, 225, 251};
 constexpr std::array<int, 10> tallRows{13, 36, 60, 84, 108, 130, 152, 178, 200, 227};
 
-constexpr std::array<QSize, 6> backgroundSizes{
-    QSize{101, 266}, QSize{232, 233}, QSize{180, 230}, QSize{170, 240}, QSize{232, 233}, QSize{}};
+constexpr std::array<QSize, 6> backgroundSizes{QSize{101, 266}, QSize{232, 233}, QSize{180, 230},
+                                               QSize{170, 240}, QSize{232, 233}, QSize{}};
 
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
 }
 
-} // namespace
+}  // namespace
 
 CellPictures makeCellPictures()
 {

@@ -13,7 +13,14 @@
 class QLabel;
 
 // Display layouts of the number grid, as stored in the parameter record.
-enum class DisplayLayout { Normal = 1, Grid7x7 = 2, Grid6x9 = 3, Grid5x10 = 4, Grid7x7Columns = 5, General = 6 };
+enum class DisplayLayout {
+    Normal = 1,
+    Grid7x7 = 2,
+    Grid6x9 = 3,
+    Grid5x10 = 4,
+    Grid7x7Columns = 5,
+    General = 6
+};
 
 // The two cell pictures shared by the main window and the viewer.
 struct CellPictures {

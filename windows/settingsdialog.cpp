@@ -36,8 +36,7 @@ QRadioButton *radio(QWidget *parent, const char *name, const QString &text, int 
 }
 
 // Checks the button at `code` - 1, or clears the whole group when `code` is outside it.
-template <std::size_t N>
-void checkOnly(const std::array<QRadioButton *, N> &buttons, int code)
+template <std::size_t N> void checkOnly(const std::array<QRadioButton *, N> &buttons, int code)
 {
     for (std::size_t i = 0; i < N; ++i) {
         // An exclusive group refuses to uncheck its last checked button.
@@ -52,7 +51,7 @@ QString text(const AppState &state, int n)
     return QString::fromStdString(state.message(n));
 }
 
-} // namespace
+}  // namespace
 
 TForm9::TForm9(AppState &state, QWidget *parent)
     : FormDialog("TForm9", 455, 340, parent), m_state(state)
@@ -163,14 +162,17 @@ void TForm9::bokClick()
 bool TForm9::testcar2(const QKeyEvent &event)
 {
     switch (event.key()) {
-    case Qt::Key_Backspace: return false;
+    case Qt::Key_Backspace:
+        return false;
     case Qt::Key_Delete:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape: return true;
-    default: break;
+    case Qt::Key_Escape:
+        return true;
+    default:
+        break;
     }
     const QString typed = event.text();
     if (typed.isEmpty())

@@ -15,7 +15,7 @@ namespace {
 constexpr int firstCellImage = 42;
 constexpr int viewerCells = 49;
 
-} // namespace
+}  // namespace
 
 TForm2::TForm2(AppState &state, const CellPictures &pictures, QWidget *parent)
     : FormDialog("TForm2", 599, 327, parent), m_state(state)

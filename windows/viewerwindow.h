@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/numbergridpanel.h"
 #include "windows/formdialog.h"
+#include "windows/numbergridpanel.h"
 
 class QGroupBox;
 class QLabel;

@@ -60,7 +60,8 @@ void RecordingPrinter::newPage()
 
 void RecordingPrinter::setFont(const std::string &family, int pointSize, bool bold)
 {
-    records.push_back({.op = Op::Font, .page = pages, .value = pointSize, .bold = bold, .text = family});
+    records.push_back(
+        {.op = Op::Font, .page = pages, .value = pointSize, .bold = bold, .text = family});
 }
 
 void RecordingPrinter::textOut(int x, int y, const std::string &text)

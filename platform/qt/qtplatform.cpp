@@ -62,12 +62,12 @@ QRect printableArea(const QPrinter &printer)
     layout.setUnits(QPageLayout::Inch);
     const QMarginsF margins = layout.minimumMargins();
     const int dpi = printer.resolution();
-    return layout.fullRectPixels(dpi).adjusted(qRound(margins.left() * dpi), qRound(margins.top() * dpi),
-                                               -qRound(margins.right() * dpi),
-                                               -qRound(margins.bottom() * dpi));
+    return layout.fullRectPixels(dpi).adjusted(
+        qRound(margins.left() * dpi), qRound(margins.top() * dpi), -qRound(margins.right() * dpi),
+        -qRound(margins.bottom() * dpi));
 }
 
-} // namespace
+}  // namespace
 
 BoxAnswer QtMessageBoxes::show(const std::string &title, const std::string &body,
                                BoxButtons buttons, BoxIcon icon)
@@ -76,22 +76,42 @@ BoxAnswer QtMessageBoxes::show(const std::string &title, const std::string &body
     box.setWindowTitle(qs(title));
     box.setText(qs(body));
     switch (icon) {
-    case BoxIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case BoxIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case BoxIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case BoxIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case BoxIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case BoxIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case BoxIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case BoxIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case BoxIcon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     switch (buttons) {
-    case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case BoxButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case BoxButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case BoxButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case BoxButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     }
     switch (box.exec()) {
-    case QMessageBox::Cancel: return BoxAnswer::Cancel;
-    case QMessageBox::Yes: return BoxAnswer::Yes;
-    case QMessageBox::No: return BoxAnswer::No;
-    default: return buttons == BoxButtons::OkCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
+    case QMessageBox::Cancel:
+        return BoxAnswer::Cancel;
+    case QMessageBox::Yes:
+        return BoxAnswer::Yes;
+    case QMessageBox::No:
+        return BoxAnswer::No;
+    default:
+        return buttons == BoxButtons::OkCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
     }
 }
 

@@ -33,7 +33,7 @@ std::string parameterFile(std::int32_t language, std::int32_t layout)
            std::string(16, '\0');
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(MainWindowTest, StartsWithTheTitleAndCreatesTheWindowsInOrder)
 {
@@ -71,7 +71,8 @@ TEST_F(MainWindowTest, FirstActivationAppliesFrenchTextsAndFillsTheMethodList)
     EXPECT_EQ(child<QPushButton>("bquitter")->text(), "Quitter");
     EXPECT_EQ(child<QPushButton>("bquitter")->toolTip(), "Quitter cet ecran");
     EXPECT_EQ(child<QTabWidget>("PageControl1")->tabText(0), "Systèmes precalculés internes");
-    EXPECT_EQ(child<QTabWidget>("PageControl1")->tabText(1), "Systèmes précalculés dans fichier externe");
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->tabText(1),
+              "Systèmes précalculés dans fichier externe");
     EXPECT_EQ(child<QAction>("Chargerbulletin1")->text(), "Charger un jeu");
     EXPECT_EQ(child<QAction>("Imprimerlesbulletins1")->text(), "Imprimer les Tickets");
     auto *list = child<QComboBox>("ComboBox1");

@@ -1,10 +1,10 @@
 #include "app/ticketsetcommands.h"
 
 #include "fakedesktop.h"
+#include "selectionhelpers.h"
 #include "storage/ticketset.h"
 #include "testfolder.h"
 #include "writefailure.h"
-#include "selectionhelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(TicketSetCommands, SaveDialogAsksForAnMzlFile)
 {

@@ -30,7 +30,7 @@ Selection prepared(std::initializer_list<int> numbers)
 
 const GridFlags sampleGrid = flags({3, 11, 19, 24, 38, 45});
 
-} // namespace
+}  // namespace
 
 struct IndexCase {
     const char *name;

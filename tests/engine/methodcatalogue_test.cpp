@@ -11,7 +11,7 @@ namespace {
 const LabelWords french{"numéros", "si", "parmi", "en", "grilles"};
 const LabelWords english{"numbers", "if", "in", "with", "boards"};
 
-} // namespace
+}  // namespace
 
 TEST(MethodCatalogue, RowsCarryTheCatalogueParameters)
 {
@@ -79,7 +79,8 @@ TEST(MethodLabel, MissingWordLeavesItsBlanks)
     const MethodTable rows = catalogueRows();
     LabelWords noNumeros = french;
     noNumeros.numeros.clear();
-    EXPECT_EQ(plibellemethode(rows[1], 1, false, noNumeros), "  3  si  3 parmi 11 en    11 grilles");
+    EXPECT_EQ(plibellemethode(rows[1], 1, false, noNumeros),
+              "  3  si  3 parmi 11 en    11 grilles");
 }
 
 TEST(PadNumber, PadsOnTheLeftAndKeepsLongerNumbers)

@@ -10,7 +10,7 @@
 
 namespace {
 
-} // namespace
+}  // namespace
 
 TEST(RandomSelection, TicksTheRequestedCountOfDistinctNumbers)
 {
@@ -168,12 +168,14 @@ TEST_P(RandomBound, FollowsLayoutAndSetting)
     EXPECT_EQ(randomBound(GetParam().randomMax, GetParam().displayLayout), GetParam().bound);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RandomBound,
-    ::testing::Values(BoundCase{"DefaultNormal", 49, 1, 49}, BoundCase{"LowSetting", 35, 2, 35},
-                      BoundCase{"HighSettingCellLayout", 55, 5, 49},
-                      BoundCase{"HighSettingGeneral", 55, 6, 55},
-                      BoundCase{"FileValueSixtyGeneral", 60, 6, 60},
-                      BoundCase{"OversizedFileValue", 500, 6, 99},
-                      BoundCase{"NegativeFileValue", -4, 1, 0}),
-    [](const ::testing::TestParamInfo<BoundCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RandomBound,
+                         ::testing::Values(BoundCase{"DefaultNormal", 49, 1, 49},
+                                           BoundCase{"LowSetting", 35, 2, 35},
+                                           BoundCase{"HighSettingCellLayout", 55, 5, 49},
+                                           BoundCase{"HighSettingGeneral", 55, 6, 55},
+                                           BoundCase{"FileValueSixtyGeneral", 60, 6, 60},
+                                           BoundCase{"OversizedFileValue", 500, 6, 99},
+                                           BoundCase{"NegativeFileValue", -4, 1, 0}),
+                         [](const ::testing::TestParamInfo<BoundCase> &info) {
+                             return std::string(info.param.name);
+                         });

@@ -18,7 +18,7 @@ Selection ticked(const std::vector<int> &numbers)
 
 const std::vector<int> elevenNumbers{3, 7, 12, 18, 22, 25, 31, 36, 40, 44, 49};
 
-} // namespace
+}  // namespace
 
 TEST(Selection, TickingKeepsTheOrderOfTickingUntilRebuilt)
 {

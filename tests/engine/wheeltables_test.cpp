@@ -27,7 +27,7 @@ std::vector<Grid> withoutGrid(int method, std::size_t index)
     return grids;
 }
 
-} // namespace
+}  // namespace
 
 TEST(WheelTables, EveryOfferedTableKeepsItsGuaranteeWithinTheCatalogueCount)
 {

@@ -180,7 +180,7 @@ bool fitsCroatianWindows1250(char32_t point)
     return (point >= 0x20 && point < 0x7F) || letters.contains(point);
 }
 
-} // namespace
+}  // namespace
 
 class ShownMessage : public testing::TestWithParam<ShownText> {};
 

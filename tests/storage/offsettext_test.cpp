@@ -12,7 +12,7 @@ struct OffsetCase {
 
 class OffsetText : public testing::TestWithParam<OffsetCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(OffsetText, ReadsAsTheSettingsDialogStoresIt)
 {

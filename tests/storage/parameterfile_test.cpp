@@ -67,7 +67,7 @@ TParamRecord defaults()
     return r;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ParamRecord, EncodesEveryFieldLittleEndianAtItsOffset)
 {

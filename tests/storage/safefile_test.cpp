@@ -21,7 +21,7 @@ std::size_t entries(const std::filesystem::path &folder)
                                                   std::filesystem::directory_iterator()));
 }
 
-} // namespace
+}  // namespace
 
 TEST(SafeFile, WritesExactlyTheBytesAndLeavesNoTemporaryFile)
 {

@@ -1,9 +1,9 @@
 #include "storage/ticketset.h"
 
 #include "engine/selection.h"
+#include "selectionhelpers.h"
 #include "testfolder.h"
 #include "writefailure.h"
-#include "selectionhelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ TTicketSetRecord record(std::int32_t methodIndex, const std::vector<std::int32_t
     return r;
 }
 
-} // namespace
+}  // namespace
 
 TEST(TicketSetRecord, EncodesHeaderMethodAndSlots)
 {

@@ -27,7 +27,7 @@ bool allBlocksHaveSixPoints(const Design &design)
                        [](Block b) { return std::popcount(b) == 6; });
 }
 
-} // namespace
+}  // namespace
 
 TEST(PointGroup, TurnsEachCopyAndLeavesFixedPointsInPlace)
 {
@@ -114,8 +114,7 @@ TEST(OrbitAnnealing, GivesUpWithTooFewOrbits)
 
 TEST(OrbitAnnealing, RefusesAGroupOnAnotherNumberOfPoints)
 {
-    EXPECT_THROW(OrbitAnnealing({14, 6, 3, 3}, PointGroup{13, 1, 0, 1}, 1),
-                 std::invalid_argument);
+    EXPECT_THROW(OrbitAnnealing({14, 6, 3, 3}, PointGroup{13, 1, 0, 1}, 1), std::invalid_argument);
 }
 
 TEST(OrbitTabu, FindsTheSteinerSystemOnTwelvePointsAsTwelveOrbitsOfZ11)
@@ -276,7 +275,7 @@ Design pairsOfTwentyTwo(int k, std::size_t count)
     return {22, k, search.blocks()};
 }
 
-} // namespace
+}  // namespace
 
 TEST(WithNewPoints, SteinerSystemWithThreeToSixNewPointsMeetsEveryTriple)
 {
@@ -284,8 +283,8 @@ TEST(WithNewPoints, SteinerSystemWithThreeToSixNewPointsMeetsEveryTriple)
     const Design byFour = pairsOfTwentyTwo(4, 45);
     const Design byFive = pairsOfTwentyTwo(5, 30);
     // 77 + pairs of new points on 45 blocks + a lone point on 30 + blocks across the groups.
-    const std::size_t expected[] = {0, 0, 0, 77 + 45 + 30 + 8, 77 + 90 + 11, 77 + 90 + 30 + 22,
-                                    77 + 135 + 33 + 1};
+    const std::size_t expected[] = {
+        0, 0, 0, 77 + 45 + 30 + 8, 77 + 90 + 11, 77 + 90 + 30 + 22, 77 + 135 + 33 + 1};
     for (int added = 3; added <= 6; ++added) {
         const Design design = withNewPoints(s22, byFour, byFive, added);
         EXPECT_EQ(design.v, 22 + added);
@@ -383,8 +382,8 @@ TEST(CoverSearch, QuickWeighingCountsWhatMakingTheMoveFlips)
         Requirement r;
         bool everyOtherDraw;
     };
-    for (const Case &test : {Case{{10, 6, 3, 4}, false}, Case{{9, 6, 5, 6}, false},
-                             Case{{11, 6, 3, 4}, true}}) {
+    for (const Case &test :
+         {Case{{10, 6, 3, 4}, false}, Case{{9, 6, 5, 6}, false}, Case{{11, 6, 3, 4}, true}}) {
         const Requirement &r = test.r;
         CoverSearch made(r, 1);
         CoverSearch quick(r, 1);
@@ -443,15 +442,15 @@ Design sixesOfSeven()
 // points, and the Fano plane's lines share two points with any three points of a part.
 Design fourIfSixOnTwoSevens()
 {
-    const Design fano{7, 3, {0b0001011, 0b0010110, 0b0101100, 0b1011000, 0b0110001, 0b1100010,
-                             0b1000101}};
+    const Design fano{
+        7, 3, {0b0001011, 0b0010110, 0b0101100, 0b1011000, 0b0110001, 0b1100010, 0b1000101}};
     Design d = join(sixesOfSeven(), sixesOfSeven());
     const Design across = crossed(fano, fano);
     d.blocks.insert(d.blocks.end(), across.blocks.begin(), across.blocks.end());
     return d;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Crossed, TwoPartsAndTheirTriplesMeetEverySixInFour)
 {

@@ -46,7 +46,7 @@ struct ShownWindow {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(TDegradeClass, StartsBlueToRed)
 {

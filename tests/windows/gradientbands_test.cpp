@@ -37,7 +37,7 @@ void PrintTo(const Rows &rows, std::ostream *out)
     *out << "band " << rows.band << " [" << rows.top << ", " << rows.bottom << ")";
 }
 
-} // namespace
+}  // namespace
 
 TEST(MulDiv, RoundsToTheNearestInteger)
 {

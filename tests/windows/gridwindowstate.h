@@ -1,8 +1,8 @@
 #pragma once
 
-#include "state/appstate.h"
 #include "engine/methodcatalogue.h"
 #include "engine/selection.h"
+#include "state/appstate.h"
 
 #include <algorithm>
 #include <vector>

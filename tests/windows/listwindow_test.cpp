@@ -1,6 +1,6 @@
-#include "windows/listwindow.h"
 #include "gridwindowstate.h"
 #include "selectionhelpers.h"
+#include "windows/listwindow.h"
 
 #include <QAbstractItemModel>
 #include <QFontInfo>
@@ -19,8 +19,7 @@
 
 namespace {
 
-template <typename T>
-T *child(QWidget &window, const char *name)
+template <typename T> T *child(QWidget &window, const char *name)
 {
     if (T *found = window.findChild<T *>(name))
         return found;
@@ -45,7 +44,7 @@ std::vector<int> numbersUpTo(int last)
     return numbers;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(ListWindow, ListsEveryGridOfTheMethod)
 {

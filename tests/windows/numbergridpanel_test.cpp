@@ -90,7 +90,7 @@ struct Panel {
     NumberGridPanel panel{pictures, 60, [](int n) { return QString("case%1").arg(n); }, nullptr};
 };
 
-} // namespace
+}  // namespace
 
 TEST(NumberGridPanel, PlacingLayoutMovesCellsAndBackground)
 {
@@ -152,8 +152,7 @@ TEST(NumberGridPanel, OnlyTheLeftButtonReportsAClick)
     Panel p;
     p.panel.show();
     std::vector<int> clicked;
-    QObject::connect(&p.panel, &NumberGridPanel::cellClicked,
-                     [&](int n) { clicked.push_back(n); });
+    QObject::connect(&p.panel, &NumberGridPanel::cellClicked, [&](int n) { clicked.push_back(n); });
     QTest::mouseClick(p.panel.cell(8), Qt::RightButton);
     QTest::mouseClick(p.panel.cell(8), Qt::MiddleButton);
     EXPECT_TRUE(clicked.empty());

@@ -30,8 +30,7 @@ protected:
         state.params.randomMax = 40;
     }
 
-    template <typename W>
-    W *child(const char *name)
+    template <typename W> W *child(const char *name)
     {
         W *w = dialog.findChild<W *>(name);
         EXPECT_NE(w, nullptr) << name;
@@ -71,7 +70,7 @@ protected:
                                             "a5x10",   "a7x72", "ageneral"};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(SettingsDialog, IsTheFixedSizeWindowOfTheSettings)
 {

@@ -1,6 +1,6 @@
+#include "gridwindowstate.h"
 #include "windows/listwindow.h"
 #include "windows/viewerwindow.h"
-#include "gridwindowstate.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -15,8 +15,7 @@
 
 namespace {
 
-template <typename T>
-T *child(QWidget &window, const char *name)
+template <typename T> T *child(QWidget &window, const char *name)
 {
     if (T *found = window.findChild<T *>(name))
         return found;
@@ -51,7 +50,7 @@ protected:
     TForm2 viewer{state, pictures, nullptr};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ViewerWindow, OpensOnGridOneOfTheSelectedMethod)
 {

@@ -189,7 +189,7 @@ int printTable(const std::vector<std::string> &args, std::ostream &out)
     return exitSuccess;
 }
 
-} // namespace
+}  // namespace
 
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {

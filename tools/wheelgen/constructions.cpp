@@ -73,7 +73,7 @@ Block blockOf(std::initializer_list<int> points)
     return block;
 }
 
-} // namespace
+}  // namespace
 
 Design steinerTwelve()
 {
@@ -167,7 +167,7 @@ std::vector<Block> withRunsOfOldPoints(Block fixed, int v)
     return blocks;
 }
 
-} // namespace
+}  // namespace
 
 Design withNewPoints(const Design &triples, const Design &pairsByFour, const Design &pairsByFive,
                      int added)

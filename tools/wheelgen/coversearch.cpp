@@ -25,7 +25,7 @@ constexpr std::uint64_t drawListLimit = std::uint64_t{1} << 24;
 // Steps for which a point taken out of a block stays out of it: this many and up to as many more.
 constexpr std::uint32_t tabuTenure = 5;
 
-} // namespace
+}  // namespace
 
 Random::Random(std::uint64_t seed)
 {
@@ -117,7 +117,8 @@ void CoverSearch::listDraws()
     m_metChange.assign(binomial(m_r.v, m_r.c), 0);
 }
 
-template <typename F> void CoverSearch::forDrawsHolding(Block subset, std::uint32_t rank, const F &f)
+template <typename F>
+void CoverSearch::forDrawsHolding(Block subset, std::uint32_t rank, const F &f)
 {
     if (!m_drawsOfSubset.empty()) {
         const std::uint32_t *listed = &m_drawsOfSubset[std::size_t{rank} * m_drawsPerSubset];
@@ -356,9 +357,8 @@ bool CoverSearch::search(std::uint64_t steps)
     m_tabuUntil.assign(m_blocks.size() * 64, 0);
     for (std::uint64_t step = 0; step < steps && !m_uncovered.empty(); ++step) {
         ++m_steps;
-        const Block draw =
-            m_ranks.unrank(
-                m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))], m_r.c);
+        const Block draw = m_ranks.unrank(
+            m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))], m_r.c);
         // The blocks closest to the draw (g-1 common points at best) get one of its points.
         closestTo(draw);
         moves.clear();
@@ -416,9 +416,8 @@ bool CoverSearch::anneal(const Annealing &schedule, std::uint64_t steps)
         ++m_steps;
         if (step > 0 && step % schedule.stepsPerTemperature == 0)
             temperature *= schedule.cooling;
-        const Block draw =
-            m_ranks.unrank(
-                m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))], m_r.c);
+        const Block draw = m_ranks.unrank(
+            m_uncovered[m_random.below(static_cast<std::uint32_t>(m_uncovered.size()))], m_r.c);
         closestTo(draw);
         const std::size_t index =
             m_closest[m_random.below(static_cast<std::uint32_t>(m_closest.size()))];
@@ -503,8 +502,7 @@ bool CoverSearch::tradeTwoForOne(std::uint64_t steps)
         return false;
     std::vector<Block> blocks = before;
     for (int i = 0; i < 2; ++i)
-        blocks.erase(blocks.begin() +
-                     m_random.below(static_cast<std::uint32_t>(blocks.size())));
+        blocks.erase(blocks.begin() + m_random.below(static_cast<std::uint32_t>(blocks.size())));
     blocks.push_back(randomBlocks(1).front());
     load(blocks);
     if (search(steps))

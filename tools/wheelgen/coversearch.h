@@ -144,5 +144,5 @@ private:
     std::vector<bool> m_required;                   // by colex rank of the c-subset; empty: all
     std::vector<std::uint64_t> m_tabuUntil;         // by block * 64 + point: step it may return
     std::vector<std::uint32_t> m_uncovered;
-    std::vector<std::int32_t> m_uncoveredIndex;     // -1 when the c-subset is covered
+    std::vector<std::int32_t> m_uncoveredIndex;  // -1 when the c-subset is covered
 };

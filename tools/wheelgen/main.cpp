@@ -22,8 +22,9 @@
 
 namespace {
 
-const std::string regenerateCommand = "build/tools/wheelgen/mirazol-wheelgen --methods all "
-                                      "--data engine/generated/wheeltables.inc --docs docs/wheels.md";
+const std::string regenerateCommand =
+    "build/tools/wheelgen/mirazol-wheelgen --methods all "
+    "--data engine/generated/wheeltables.inc --docs docs/wheels.md";
 
 void usage()
 {
@@ -169,8 +170,8 @@ int runSearch(char **args)
 {
     int v = 0, g = 0, c = 0, count = 0, seed = 0;
     if (!parseInt(args[0], v) || !parseInt(args[1], g) || !parseInt(args[2], c) ||
-        !parseInt(args[3], count) || !parseInt(args[4], seed) || g < 1 || g > c || c > 6 ||
-        c > v || v > 64 || count < 1) {
+        !parseInt(args[3], count) || !parseInt(args[4], seed) || g < 1 || g > c || c > 6 || c > v ||
+        v > 64 || count < 1) {
         usage();
         return 2;
     }
@@ -195,7 +196,7 @@ int runSearch(char **args)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -97,8 +97,7 @@ Design OrbitAnnealing::anneal(std::size_t orbits, const Annealing &schedule, std
         remove(held[chosen.block]);
         add(replacement);
         const std::int64_t delta = static_cast<std::int64_t>(m_uncovered.size()) - before;
-        if (delta <= 0 ||
-            m_random.unit() < std::exp(-static_cast<double>(delta) / temperature)) {
+        if (delta <= 0 || m_random.unit() < std::exp(-static_cast<double>(delta) / temperature)) {
             held[chosen.block] = replacement;
         } else {
             remove(replacement);

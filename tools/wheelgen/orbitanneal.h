@@ -39,9 +39,9 @@ private:
     SubsetRanks m_ranks;
     std::vector<std::vector<int>> m_generators;
     std::vector<std::vector<int>> m_elements;
-    std::vector<std::uint32_t> m_label;   // by colex rank of the c-subset: its orbit
-    std::vector<Block> m_first;           // by orbit: its first c-subset
-    std::vector<std::uint32_t> m_met;     // by orbit: pairs of held block and subset met
+    std::vector<std::uint32_t> m_label;  // by colex rank of the c-subset: its orbit
+    std::vector<Block> m_first;          // by orbit: its first c-subset
+    std::vector<std::uint32_t> m_met;    // by orbit: pairs of held block and subset met
     std::vector<std::uint32_t> m_uncovered;
     std::vector<std::int32_t> m_uncoveredIndex;  // -1 when the orbit is met
 };

@@ -54,9 +54,15 @@ class RowWeighting {
 public:
     RowWeighting(std::vector<std::vector<std::uint32_t>> rowsOf, std::size_t rows,
                  std::uint64_t seed)
-        : m_rowsOf(std::move(rowsOf)), m_columnsOf(rows), m_random(seed), m_weight(rows, 1),
-          m_count(rows, 0), m_uncovered(rows), m_score(m_rowsOf.size(), 0),
-          m_chosen(m_rowsOf.size(), 0), m_allowed(m_rowsOf.size(), 1),
+        : m_rowsOf(std::move(rowsOf)),
+          m_columnsOf(rows),
+          m_random(seed),
+          m_weight(rows, 1),
+          m_count(rows, 0),
+          m_uncovered(rows),
+          m_score(m_rowsOf.size(), 0),
+          m_chosen(m_rowsOf.size(), 0),
+          m_allowed(m_rowsOf.size(), 1),
           m_moved(m_rowsOf.size(), 0)
     {
         for (std::uint32_t c = 0; c < m_rowsOf.size(); ++c) {
@@ -200,7 +206,7 @@ private:
     std::vector<char> m_allowed;
     std::vector<std::uint64_t> m_moved;
 };
-} // namespace
+}  // namespace
 
 OrbitCover::OrbitCover(const Requirement &requirement, const PointGroup &group)
     : m_r(requirement), m_generators(group.generators())

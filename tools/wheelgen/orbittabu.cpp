@@ -13,8 +13,7 @@ namespace {
 // One bit per orbit of c-subsets, or per candidate orbit of blocks.
 using Bits = std::vector<std::uint64_t>;
 
-template <typename F>
-void forEachBit(const std::uint64_t *bits, std::size_t words, const F &f)
+template <typename F> void forEachBit(const std::uint64_t *bits, std::size_t words, const F &f)
 {
     for (std::size_t x = 0; x < words; ++x)
         for (std::uint64_t z = bits[x]; z != 0; z &= z - 1)
@@ -64,9 +63,8 @@ Candidates candidatesOf(const Requirement &r, const std::vector<std::vector<int>
 }
 
 // `count` distinct random candidates of each wanted size; nothing when there are too few.
-std::optional<std::vector<std::size_t>> randomHeld(const Candidates &candidates,
-                                                   const std::vector<OrbitCount> &wanted,
-                                                   Random &random)
+std::optional<std::vector<std::size_t>>
+randomHeld(const Candidates &candidates, const std::vector<OrbitCount> &wanted, Random &random)
 {
     std::vector<std::size_t> held;
     std::vector<char> isHeld(candidates.count(), 0);
@@ -94,10 +92,14 @@ std::optional<std::vector<std::size_t>> randomHeld(const Candidates &candidates,
 class TabuState {
 public:
     TabuState(const Candidates &candidates, std::vector<std::size_t> held)
-        : m_c(candidates), m_held(std::move(held)), m_isHeld(candidates.count(), 0),
+        : m_c(candidates),
+          m_held(std::move(held)),
+          m_isHeld(candidates.count(), 0),
           m_candidateWords((candidates.count() + 63) / 64),
-          m_metBy(candidates.orbits * m_candidateWords, 0), m_heldMeeting(candidates.orbits, 0),
-          m_weight(candidates.orbits, 1), m_unmetMet(candidates.count()),
+          m_metBy(candidates.orbits * m_candidateWords, 0),
+          m_heldMeeting(candidates.orbits, 0),
+          m_weight(candidates.orbits, 1),
+          m_unmetMet(candidates.count()),
           m_onlyMet(candidates.count(), 0)
     {
         for (std::size_t j = 0; j < m_c.count(); ++j)
@@ -172,8 +174,7 @@ public:
 
     std::size_t unmet() const
     {
-        return static_cast<std::size_t>(
-            std::count(m_heldMeeting.begin(), m_heldMeeting.end(), 0));
+        return static_cast<std::size_t>(std::count(m_heldMeeting.begin(), m_heldMeeting.end(), 0));
     }
 
     // Each unmet orbit of c-subsets weighs one more.

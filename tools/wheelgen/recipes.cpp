@@ -4,8 +4,8 @@
 #include "constructions.h"
 #include "coversearch.h"
 #include "orbitanneal.h"
-#include "orbittabu.h"
 #include "orbitcover.h"
+#include "orbittabu.h"
 
 #include "engine/methodcatalogue.h"
 
@@ -59,8 +59,8 @@ struct JoinPlan {
 };
 constexpr JoinPlan joinPlans[] = {
     {15, 8, 3},   {107, 12, 3}, {109, 18, 3}, {147, 10, 3}, {148, 11, 3},
-    {149, 11, 3}, {150, 12, 3}, {151, 12, 3}, {152, 13, 3}, {153, 13, 3}, {154, 14, 3},
-    {110, 17, 3}, {111, 22, 3}, {112, 22, 3},
+    {149, 11, 3}, {150, 12, 3}, {151, 12, 3}, {152, 13, 3}, {153, 13, 3},
+    {154, 14, 3}, {110, 17, 3}, {111, 22, 3}, {112, 22, 3},
 };
 
 // Rows "4 if 6" built on two parts, the first of `firstPoints` points. A draw with four numbers
@@ -92,11 +92,10 @@ constexpr OrbitPlan orbitPlans[] = {
     {45, {4, 3, 2, 1}, 98, 20000, 3, 98},    {47, {14, 1, 0, 1}, 371, 50000, 1},
     {48, {16, 1, 0, 1}, 152, 20000, 1},      {49, {3, 6, 1, 2}, 63, 20000, 10, 63},
     {59, {15, 1, 0, 1}, 151, 20000, 1, 151}, {60, {16, 1, 0, 1}, 232, 20000, 1, 228},
-    {70, {15, 1, 1, 2}, 55, 30000, 1},
-    {71, {7, 2, 1, 2}, 581, 20000, 2, 580},  {72, {16, 1, 0, 3}, 808, 20000, 1},
-    {76, {15, 1, 3, 1}, 252, 20000, 4, 236}, {77, {16, 1, 1, 9}, 71, 50000, 1, 71},
-    {78, {9, 2, 1, 4}, 121, 20000, 6},       {79, {20, 1, 0, 9}, 148, 50000, 2},
-    {80, {8, 2, 1, 5}, 338, 20000, 7, 330, 327},
+    {70, {15, 1, 1, 2}, 55, 30000, 1},       {71, {7, 2, 1, 2}, 581, 20000, 2, 580},
+    {72, {16, 1, 0, 3}, 808, 20000, 1},      {76, {15, 1, 3, 1}, 252, 20000, 4, 236},
+    {77, {16, 1, 1, 9}, 71, 50000, 1, 71},   {78, {9, 2, 1, 4}, 121, 20000, 6},
+    {79, {20, 1, 0, 9}, 148, 50000, 2},      {80, {8, 2, 1, 5}, 338, 20000, 7, 330, 327},
     {144, {6, 3, 0, 1}, 12, 30000, 1},
 };
 
@@ -148,8 +147,8 @@ struct ShrinkPlan {
     std::uint64_t seed;
 };
 constexpr ShrinkPlan shrinkPlans[] = {
-    {54, 15, 10, 1},    {57, 58, 50, 1},    {67, 68, 54, 1},   {100, 70, 22, 1},
-    {155, 76, 173, 1}, {156, 78, 47, 1},
+    {54, 15, 10, 1},  {57, 58, 50, 1},   {67, 68, 54, 1},
+    {100, 70, 22, 1}, {155, 76, 173, 1}, {156, 78, 47, 1},
 };
 
 // Rows lowered further once their recipe is done: up to `attempts` times two grids are traded
@@ -184,12 +183,9 @@ struct AnnealPlan {
     std::uint64_t steps;
 };
 constexpr AnnealPlan annealPlans[] = {
-    {58, 66, 3, {1.5, 0.999, 1000}, 8000000},
-    {86, 84, 5, {1.5, 0.9995, 1000}, 12000000},
-    {56, 26, 6, {1.5, 0.9997, 1000}, 5000000},
-    {82, 15, 1, {1.5, 0.999, 1000}, 1000000},
-    {83, 18, 1, {1.5, 0.999, 1000}, 1000000},
-    {84, 19, 1, {1.5, 0.999, 1000}, 1000000},
+    {58, 66, 3, {1.5, 0.999, 1000}, 8000000},  {86, 84, 5, {1.5, 0.9995, 1000}, 12000000},
+    {56, 26, 6, {1.5, 0.9997, 1000}, 5000000}, {82, 15, 1, {1.5, 0.999, 1000}, 1000000},
+    {83, 18, 1, {1.5, 0.999, 1000}, 1000000},  {84, 19, 1, {1.5, 0.999, 1000}, 1000000},
     {146, 18, 1, {1.5, 0.998, 1000}, 1500000},
 };
 
@@ -319,15 +315,22 @@ SearchPlan planFor(int method)
     }
     const Requirement r = requirementOf(method);
     if (r.g == r.c)
-        return {method, 0, coveringStepsPerLevel, coveringTotalSteps,
-                static_cast<std::uint64_t>(method), 0, 100};
-    return {method, 0, defaultStepsPerLevel, defaultTotalSteps, static_cast<std::uint64_t>(method),
-            0, 100};
+        return {method,
+                0,
+                coveringStepsPerLevel,
+                coveringTotalSteps,
+                static_cast<std::uint64_t>(method),
+                0,
+                100};
+    return {method, 0,  defaultStepsPerLevel, defaultTotalSteps, static_cast<std::uint64_t>(method),
+            0,      100};
 }
 
-} // namespace
+}  // namespace
 
-Builder::Builder(std::ostream &log) : m_log(log) {}
+Builder::Builder(std::ostream &log) : m_log(log)
+{
+}
 
 void Builder::setCheckpoint(std::function<void(int, const Construction &)> checkpoint)
 {
@@ -363,8 +366,8 @@ Design Builder::lowered(CoverSearch &search, std::size_t goal, std::uint64_t ste
     const Requirement r = search.requirement();
     if (!search.search(stepsPerLevel)) {
         m_log << "  " << r.g << " if " << r.c << " among " << r.v << " (blocks of " << r.k
-              << "): no design of " << search.blocks().size() << " blocks, "
-              << search.uncovered() << " subsets left\n";
+              << "): no design of " << search.blocks().size() << " blocks, " << search.uncovered()
+              << " subsets left\n";
         return {};
     }
     const auto reached = [&](const std::vector<Block> &blocks) {
@@ -420,8 +423,8 @@ Design Builder::triplesMeetingTwo(int v)
     const Requirement r{v, 3, 2, 3};
     if (const Design *d = known(r))
         return *d;
-    return searched(r, static_cast<std::size_t>(2 * v), 1, defaultStepsPerLevel,
-                    defaultTotalSteps, static_cast<std::uint64_t>(v));
+    return searched(r, static_cast<std::size_t>(2 * v), 1, defaultStepsPerLevel, defaultTotalSteps,
+                    static_cast<std::uint64_t>(v));
 }
 
 Construction Builder::traded(int method, Construction built)
@@ -516,8 +519,8 @@ Construction Builder::construct(int method)
         if (byFour.blocks.empty() || byFive.blocks.empty())
             return {};
         const int added = r.v - 22;
-        std::string how = "S(3,6,22) + " + std::to_string(added) +
-                          (added == 1 ? " point on " : " points on ");
+        std::string how =
+            "S(3,6,22) + " + std::to_string(added) + (added == 1 ? " point on " : " points on ");
         // An odd count would also use C(22,5,2); these rows add one point or an even count.
         how += added == 1 ? "C(22,5,2)" : "C(22,4,2)";
         return {withNewPoints(steinerTwentyTwoCached(), byFour, byFive, added), how};
@@ -528,8 +531,8 @@ Construction Builder::construct(int method)
         // search then drops the grids it can spare.
         CoverSearch search(r, static_cast<std::uint64_t>(method));
         search.load(restricted(steinerTwentyTwoCached(), r.v).blocks);
-        const Design d = lowered(search, catalogueCount, coveringStepsPerLevel,
-                                 coveringTotalSteps, method);
+        const Design d =
+            lowered(search, catalogueCount, coveringStepsPerLevel, coveringTotalSteps, method);
         const int dropped = 22 - r.v;
         return {d, "S(3,6,22) without " + std::to_string(dropped) +
                        (dropped == 1 ? " point" : " points") + ", lowered by tabu search"};
@@ -674,8 +677,7 @@ Construction Builder::construct(int method)
         search.load(triples.blocks());
         return {lowered(search, static_cast<std::size_t>(turan.goal), stageStepsPerLevel,
                         stageStepsPerLevel * 100, method),
-                "Turán's triples in " + std::to_string(covered) +
-                    " grids, lowered by tabu search"};
+                "Turán's triples in " + std::to_string(covered) + " grids, lowered by tabu search"};
     }
     for (const OrbitPlan &orbits : orbitPlans) {
         if (orbits.method != method)
@@ -696,9 +698,8 @@ Construction Builder::construct(int method)
         const std::size_t lowest =
             orbits.lowest > 0 ? static_cast<std::size_t>(orbits.lowest) : count;
         return {lowered(search, lowest, directSteps, directSteps, method),
-                how + ", less " + std::to_string(dropped) +
-                    (dropped == 1 ? " grid" : " grids") + ", repaired" +
-                    (lowest < count ? " and lowered" : "") + " by tabu search"};
+                how + ", less " + std::to_string(dropped) + (dropped == 1 ? " grid" : " grids") +
+                    ", repaired" + (lowest < count ? " and lowered" : "") + " by tabu search"};
     }
     const SearchPlan plan = planFor(method);
     const std::size_t goal =
@@ -707,7 +708,7 @@ Construction Builder::construct(int method)
         plan.startPercent > 0
             ? (catalogueCount * static_cast<std::size_t>(plan.startPercent) + 99) / 100
             : goal;
-    const Design d = searched(r, start, goal, plan.stepsPerLevel, plan.totalSteps,
-                              plan.seed, method, plan.movesWeighed);
+    const Design d = searched(r, start, goal, plan.stepsPerLevel, plan.totalSteps, plan.seed,
+                              method, plan.movesWeighed);
     return {d, "tabu search"};
 }

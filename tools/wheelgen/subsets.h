@@ -10,8 +10,7 @@
 Block allPoints(int v);
 
 // Calls f(base | chosen) for every `count`-subset `chosen` of `pool`.
-template <typename F>
-void forCombinations(Block pool, Block base, int count, const F &f)
+template <typename F> void forCombinations(Block pool, Block base, int count, const F &f)
 {
     if (count == 0) {
         f(base);
@@ -26,8 +25,7 @@ void forCombinations(Block pool, Block base, int count, const F &f)
 
 // Calls f(subset) for every `r.c`-subset of the points 0..r.v-1 that shares at least `r.g` points
 // with `block`, by the number shared, then as forCombinations makes them.
-template <typename F>
-void forSubsetsMeeting(Block block, const Requirement &r, const F &f)
+template <typename F> void forSubsetsMeeting(Block block, const Requirement &r, const F &f)
 {
     for (int met = r.g; met <= std::min(std::popcount(block), r.c); ++met) {
         forCombinations(block, 0, met, [&](Block in) {

@@ -16,7 +16,7 @@ bool isFullSystem(const Tmethode &row)
     return row.garantie == 6 && row.condition == 6;
 }
 
-} // namespace
+}  // namespace
 
 void writeWheelData(std::ostream &out, const std::map<int, StoredTable> &tables,
                     const std::string &command)
@@ -57,8 +57,8 @@ void writeWheelDocs(std::ostream &out, const std::map<int, StoredTable> &tables,
         const Tmethode &row = rows[static_cast<std::size_t>(m)];
         if (tables.count(m) || m <= 8 || isFullSystem(row)) {
             ++offered;
-            const int count = tables.count(m) ? static_cast<int>(tables.at(m).grids.size())
-                                              : gridCount(m);
+            const int count =
+                tables.count(m) ? static_cast<int>(tables.at(m).grids.size()) : gridCount(m);
             fewer += count < catalogueGridCount(m) ? 1 : 0;
         }
     }
