@@ -8,6 +8,8 @@
 #include "windows/degradeclass.h"
 #include "windows/externalfilepage.h"
 #include "windows/formdialog.h"
+#include "windows/keyfilter.h"
+#include "windows/labelcombobox.h"
 #include "windows/listwindow.h"
 #include "windows/settingsdialog.h"
 #include "windows/viewerwindow.h"
@@ -135,7 +137,7 @@ void TForm1::buildWindow()
     m_ltitrechoix = new QLabel(m_tabp1);
     m_ltitrechoix->setObjectName("ltitrechoix");
     m_ltitrechoix->setGeometry(266, 12, 191, 13);
-    m_ComboBox1 = new QComboBox(m_tabp1);
+    m_ComboBox1 = new LabelComboBox(m_tabp1);
     m_ComboBox1->setObjectName("ComboBox1");
     m_ComboBox1->setGeometry(275, 34, 366, 21);
     connect(m_ComboBox1, &QComboBox::currentIndexChanged, this,
@@ -243,7 +245,7 @@ void TForm1::buildPositionCombos(QWidget *page)
         combo->lineEdit()->setMaxLength(2);
         combo->setGeometry(comboLefts[static_cast<std::size_t>((p - 1) % 5)],
                            comboTops[static_cast<std::size_t>((p - 1) / 5)], 47, 21);
-        combo->lineEdit()->installEventFilter(this);
+        makeNumberBox(combo, [this](QComboBox *box) { Pcochegrilletabcoche(box); });
     }
 }
 
@@ -334,26 +336,6 @@ void TForm1::psauveparametres()
 {
     if (!::psauveparametres(m_state.params, m_state.programFolder))
         showParameterSaveFailure(m_platform.boxes);
-}
-
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *edit = qobject_cast<QLineEdit *>(watched);
-    auto *combo = edit ? qobject_cast<QComboBox *>(edit->parent()) : nullptr;
-    if (!combo || combo->parent() != m_gnumeros)
-        return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        // c1KeyPress: only digits and backspace reach the text; other keys without text pass.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QString text = key->text();
-        if (text.isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
-            return false;
-        return !(text.size() == 1 && text[0].isDigit() && text[0].unicode() < 128);
-    }
-    if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-        Pcochegrilletabcoche(combo);
-    return false;
 }
 
 void TForm1::casecoch(int n)

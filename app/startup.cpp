@@ -8,7 +8,6 @@
 std::unique_ptr<TForm1> startProgram(Platform platform, const std::string &programFolder)
 {
     QApplication::setApplicationName("MIRAZOLSYSTEMES");
-    QApplication::setApplicationDisplayName("MIRAZOLSYSTEMES");
     return std::make_unique<TForm1>(platform, programFolder);
 }
 

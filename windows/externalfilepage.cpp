@@ -1,5 +1,6 @@
 #include "windows/externalfilepage.h"
 
+#include "windows/keyfilter.h"
 #include "windows/widgets.h"
 
 #include <QCheckBox>
@@ -24,17 +25,6 @@ QWidget *page(QStackedWidget *pages, const char *name)
     sheet->setObjectName(name);
     pages->addWidget(sheet);
     return sheet;
-}
-
-// Digits only: every other key with a character, backspace included, is discarded.
-bool discardsKey(const QKeyEvent *key)
-{
-    const QString text = key->text();
-    if (key->key() == Qt::Key_Backspace)
-        return true;
-    if (text.isEmpty() || key->key() == Qt::Key_Delete)
-        return false;
-    return !(text.size() == 1 && text[0] >= '0' && text[0] <= '9');
 }
 
 // A push button whose caption wraps onto several lines, for the long export caption.
@@ -200,12 +190,12 @@ void ExternalFilePage::applyTexts(const std::function<std::string(int)> &message
 
 void ExternalFilePage::GpremierKeyPress(QKeyEvent *event)
 {
-    event->setAccepted(!discardsKey(event));
+    event->setAccepted(keyPasses(*event, KeyRule::Digits));
 }
 
 void ExternalFilePage::gdernierKeyPress(QKeyEvent *event)
 {
-    event->setAccepted(!discardsKey(event));
+    event->setAccepted(keyPasses(*event, KeyRule::Digits));
 }
 
 bool ExternalFilePage::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,6 @@
 #include "windows/settingsdialog.h"
 
+#include "windows/keyfilter.h"
 #include "windows/widgets.h"
 
 #include "state/appstate.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -20,11 +22,38 @@ namespace {
 constexpr int randomMaxLowest = 35;
 constexpr int randomMaxHighest = 55;
 
+constexpr int offsetTypingLimit = 5;
+
 QLineEdit *offsetField(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *e = named<QLineEdit>(parent, name, geometry);
-    e->setMaxLength(5);
+    e->setMaxLength(offsetTypingLimit);
+    // A stored value longer than the typing limit is shown whole; once the player's edits bring
+    // the text within the limit, the limit holds again.
+    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString &text) {
+        if (text.size() > offsetTypingLimit || e->maxLength() == offsetTypingLimit)
+            return;
+        // Changing the limit puts the cursor at the end and clears the edited mark.
+        const int cursor = e->cursorPosition();
+        e->setMaxLength(offsetTypingLimit);
+        e->setCursorPosition(cursor);
+        e->setModified(true);
+    });
     return e;
+}
+
+// Shows a stored offset whole, however long, and marks the field as not edited.
+void showOffset(QLineEdit *field, std::int32_t value)
+{
+    const QString text = QString::number(value);
+    field->setMaxLength(std::max<int>(offsetTypingLimit, static_cast<int>(text.size())));
+    field->setText(text);
+}
+
+// The offset the field holds: the stored value while the player has not edited the field.
+std::int32_t offsetOf(const QLineEdit *field, std::int32_t stored)
+{
+    return field->isModified() ? offsetFromText(field->text().toStdString()) : stored;
 }
 
 QRadioButton *radio(QWidget *parent, const char *name, const QString &text, int row)
@@ -134,8 +163,8 @@ void TForm9::onhsow()
 void TForm9::FormActivate()
 {
     const TParamRecord &params = m_state.params;
-    edech->setText(QString::number(params.offsetHorizontal));
-    edecv->setText(QString::number(params.offsetVertical));
+    showOffset(edech, params.offsetHorizontal);
+    showOffset(edecv, params.offsetVertical);
     checkOnly(m_languages, params.language);
     // The General layout is left unchecked here, as every code outside 1..5.
     checkOnly(m_layouts, params.displayLayout <= 5 ? params.displayLayout : 0);
@@ -147,8 +176,8 @@ void TForm9::FormActivate()
 void TForm9::bokClick()
 {
     TParamRecord &params = m_state.params;
-    params.offsetHorizontal = offsetFromText(edech->text().toStdString());
-    params.offsetVertical = offsetFromText(edecv->text().toStdString());
+    params.offsetHorizontal = offsetOf(edech, params.offsetHorizontal);
+    params.offsetVertical = offsetOf(edecv, params.offsetVertical);
     params.language = 1;
     for (std::size_t i = 0; i < m_languages.size(); ++i) {
         if (m_languages[i]->isChecked())
@@ -161,26 +190,7 @@ void TForm9::bokClick()
 
 bool TForm9::testcar2(const QKeyEvent &event)
 {
-    switch (event.key()) {
-    case Qt::Key_Backspace:
-        return false;
-    case Qt::Key_Delete:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return true;
-    default:
-        break;
-    }
-    const QString typed = event.text();
-    if (typed.isEmpty())
-        return true;
-    if (typed.size() != 1)
-        return false;
-    const QChar c = typed.front();
-    return c == '+' || c == '-' || (c >= '0' && c <= '9');
+    return keyPasses(event, KeyRule::SignedDigits);
 }
 
 void TForm9::plibelleparametres()

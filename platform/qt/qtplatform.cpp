@@ -1,5 +1,7 @@
 #include "platform/qt/qtplatform.h"
 
+#include "platform/dialogstart.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -30,14 +32,25 @@ QString qtFilter(const std::string &filter)
     return names.join(";;");
 }
 
-void prepare(QFileDialog &dialog, const FileDialogOptions &options)
+void prepare(QFileDialog &dialog, const FileDialogOptions &options, const std::string &lastPath)
 {
     dialog.setWindowTitle(qs(options.title));
     dialog.setNameFilter(qtFilter(options.filter));
     dialog.setDefaultSuffix(qs(options.defaultExtension));
-    if (!options.initialName.empty() && options.initialName.find('*') == std::string::npos)
-        dialog.selectFile(qs(options.initialName));
+    const DialogStart start = dialogStart(options, lastPath);
+    if (!start.folder.empty())
+        dialog.setDirectory(qs(start.folder));
+    if (!start.fileName.empty())
+        dialog.selectFile(qs(start.fileName));
     dialog.setOption(QFileDialog::ReadOnly, false);
+}
+
+// Remembers a confirmed path as the dialog's last one.
+std::optional<std::string> remembered(std::optional<std::string> chosen, std::string &last)
+{
+    if (chosen)
+        last = *chosen;
+    return chosen;
 }
 
 std::optional<std::string> runFileDialog(QFileDialog &dialog, const FileDialogOptions &options)
@@ -123,21 +136,21 @@ void QtMessageBoxes::beep()
 std::optional<std::string> QtFileDialogs::openFile(const FileDialogOptions &options)
 {
     QFileDialog dialog(QApplication::activeWindow());
-    prepare(dialog, options);
+    prepare(dialog, options, m_lastOpened);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    return runFileDialog(dialog, options);
+    return remembered(runFileDialog(dialog, options), m_lastOpened);
 }
 
 std::optional<std::string> QtFileDialogs::saveFile(const FileDialogOptions &options)
 {
     QFileDialog dialog(QApplication::activeWindow());
-    prepare(dialog, options);
+    prepare(dialog, options, m_lastSaved);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The program asks its own overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    return runFileDialog(dialog, options);
+    return remembered(runFileDialog(dialog, options), m_lastSaved);
 }
 
 QtPrinter::QtPrinter(const std::string &pdfFile) : m_printer(QPrinter::HighResolution)

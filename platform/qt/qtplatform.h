@@ -15,10 +15,16 @@ public:
     void beep() override;
 };
 
+// The main window's open dialog and save dialog. Each keeps, for the run, the folder and file
+// name that the player last confirmed in it, as one long-lived dialog would.
 class QtFileDialogs : public FileDialogs {
 public:
     std::optional<std::string> openFile(const FileDialogOptions &options) override;
     std::optional<std::string> saveFile(const FileDialogOptions &options) override;
+
+private:
+    std::string m_lastOpened;
+    std::string m_lastSaved;
 };
 
 // The default printer through QPrinter in high resolution: device units are printer dots.

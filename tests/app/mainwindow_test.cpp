@@ -1,8 +1,10 @@
 #include "mainwindowfixture.h"
 
 #include "engine/gridtables.h"
+#include "windows/labelcombobox.h"
 #include "writefailure.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -13,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -237,52 +240,134 @@ TEST_F(MainWindowTest, TypingSeventyFiveTicksItWithoutACell)
 {
     start();
     form->ageneralClick();
-    auto *combo = child<QComboBox>("c1");
-    combo->setEditText("75");
-    form->Pcochegrilletabcoche(combo);
+    clickOn(combo(1));
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("75");
+    press(Qt::Key_Tab);
     EXPECT_EQ(tickedNumbers(), (std::vector<int>{75}));
     EXPECT_EQ(child<QLabel>("nbcoch")->text(), "1");
     EXPECT_EQ(state().selection.tabnumsel[1], 75);
 }
 
-TEST_F(MainWindowTest, EmptyOrNonNumericComboBecomesZeroOnLeaving)
+TEST_F(MainWindowTest, TypingInABoxAndClickingTheNextTicksTheNumber)
 {
     start();
+    form->ageneralClick();
+    clickOn(combo(1));
+    ASSERT_EQ(QApplication::focusWidget(), combo(1));
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("12");
+    clickOn(combo(2));
+    EXPECT_EQ(tickedNumbers(), (std::vector<int>{12}));
+    EXPECT_EQ(child<QLabel>("nbcoch")->text(), "1");
+    EXPECT_EQ(state().selection.tabnumsel[1], 12);
+}
+
+TEST_F(MainWindowTest, BoxesTakeOnlyDigitsAndBackspaceAndAtMostTwoCharacters)
+{
+    start();
+    form->ageneralClick();
+    clickOn(combo(2));
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("7a-");
+    EXPECT_EQ(comboText(2), "7");
+    type("53");
+    EXPECT_EQ(comboText(2), "75");
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(comboText(2), "7");
+}
+
+TEST_F(MainWindowTest, TabLeavesTheBoxAndAppliesTheLeavingRule)
+{
+    start();
+    form->ageneralClick();
+    QTest::mouseClick(child<QPushButton>("bnaleat"), Qt::LeftButton);
+    const int old = comboText(1).toInt();
+    clickOn(combo(1));
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("99");
+    press(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), combo(1));
+    const std::vector<int> numbers = tickedNumbers();
+    EXPECT_EQ(std::count(numbers.begin(), numbers.end(), 99), 1);
+    EXPECT_EQ(std::count(numbers.begin(), numbers.end(), old), 0);
+}
+
+TEST_F(MainWindowTest, EmptiedBoxBecomesZeroWhenTheFocusLeaves)
+{
+    start();
+    form->ageneralClick();
     tick({12, 30});
-    auto *first = child<QComboBox>("c1");
-    first->setEditText("");
-    form->Pcochegrilletabcoche(first);
-    EXPECT_EQ(first->currentText(), "0");
+    clickOn(combo(1));
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_Backspace);
+    clickOn(combo(3));
+    EXPECT_EQ(comboText(1), "0");
     EXPECT_EQ(tickedNumbers(), (std::vector<int>{30}));
-    auto *second = child<QComboBox>("c2");
-    second->setEditText("3x");
-    form->Pcochegrilletabcoche(second);
-    EXPECT_EQ(second->currentText(), "0");
+}
+
+TEST_F(MainWindowTest, PickingANumberFromABoxListTicksIt)
+{
+    start();
+    form->ageneralClick();
+    QComboBox *box = combo(3);
+    clickOn(box);
+    press(Qt::Key_F4);
+    QAbstractItemView *list = box->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QModelIndex item = list->model()->index(24, 0);
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(comboText(3), "25");
+    EXPECT_EQ(tickedNumbers(), (std::vector<int>{25}));
+}
+
+TEST_F(MainWindowTest, OnlyTheLeftButtonTicksACell)
+{
+    start();
+    QLabel *cell = form->grid()->cell(9);
+    QTest::mouseClick(cell, Qt::RightButton);
+    QTest::mouseClick(cell, Qt::MiddleButton);
     EXPECT_TRUE(tickedNumbers().empty());
+    QTest::mouseClick(cell, Qt::LeftButton);
+    EXPECT_EQ(tickedNumbers(), (std::vector<int>{9}));
 }
 
-TEST_F(MainWindowTest, CombosHoldAtMostTwoCharacters)
+TEST_F(MainWindowTest, TheApplicationNameIsNotAppendedToOtherWindowTitles)
 {
     start();
-    form->ageneralClick();
-    QLineEdit *edit = child<QComboBox>("c1")->lineEdit();
-    edit->clear();
-    QTest::keyClicks(edit, "123");
-    EXPECT_EQ(edit->text(), "12");
+    // A display name set explicitly is what the desktop appends to every window title; left
+    // unset, it follows the application's name.
+    const QString name = QApplication::applicationName();
+    EXPECT_EQ(name, "MIRAZOLSYSTEMES");
+    QApplication::setApplicationName("other");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "other");
+    QApplication::setApplicationName(name);
+    EXPECT_EQ(form->windowTitle(), "MIRAZOLSYSTEMES");
 }
 
-TEST_F(MainWindowTest, ComboKeyFilterLetsOnlyDigitsAndBackspaceThrough)
+TEST_F(MainWindowTest, MethodListKeepsTheNumbersButItsOpenListIsNoWiderThanTheLabels)
 {
     start();
-    form->ageneralClick();
-    auto *combo = child<QComboBox>("c2");
-    combo->setEditText("");
-    QLineEdit *edit = combo->lineEdit();
-    QTest::keyClicks(edit, "4a-");
-    EXPECT_EQ(edit->text(), "4");
-    QTest::keyClick(edit, Qt::Key_5);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit->text(), "4");
+    auto *list = child<QComboBox>("ComboBox1");
+    const QString item = list->itemText(0);
+    const QString label = visibleLabel(item);
+    EXPECT_EQ(item.toStdString(), state().methodList[0].text);
+    EXPECT_TRUE(item.endsWith(" " + QString::number(state().methodList[0].method)));
+    EXPECT_TRUE(item.startsWith(label));
+    EXPECT_FALSE(label.endsWith(' '));
+    EXPECT_FALSE(label.isEmpty());
+
+    list->showPopup();
+    const QWidget *popup = list->view()->window();
+    int widest = list->width();
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(
+            widest,
+            list->view()->fontMetrics().horizontalAdvance(visibleLabel(list->itemText(i))) + 32);
+    EXPECT_LE(popup->width(), widest);
+    list->hidePopup();
 }
 
 TEST_F(MainWindowTest, MoreThanFiftyTickedShowsTheFiftySmallestInCombos)
@@ -408,13 +493,30 @@ TEST_F(MainWindowTest, GridRangeFieldsTakeOnlyDigitsUpToFiveCharacters)
     EXPECT_EQ(first->text(), "1");
     EXPECT_EQ(last->text(), "99999");
     EXPECT_EQ(last->maxLength(), 5);
-    first->setFocus();
-    first->end(false);
-    QTest::keyClicks(first, "2a-3");
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    clickOn(first);
+    press(Qt::Key_End);
+    type("2a-3");
     EXPECT_EQ(first->text(), "123");
-    QTest::keyClick(first, Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
     EXPECT_EQ(first->text(), "123");
-    last->clear();
-    QTest::keyClicks(last, "123766");
+    clickOn(last);
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("123766");
     EXPECT_EQ(last->text(), "12376");
+}
+
+TEST_F(MainWindowTest, TabAndShiftTabLeaveTheDigitOnlyFields)
+{
+    start();
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    auto *first = child<QLineEdit>("Gpremier");
+    clickOn(first);
+    ASSERT_EQ(QApplication::focusWidget(), first);
+    press(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), first);
+    EXPECT_EQ(first->text(), "1");
+    clickOn(first);
+    press(Qt::Key_Backtab);
+    EXPECT_NE(QApplication::focusWidget(), first);
 }

@@ -7,8 +7,10 @@
 #include "selectionhelpers.h"
 #include "testfolder.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +32,8 @@ protected:
     {
         form = startProgram({boxes, files, printer, shell, dialogs}, folder.programFolder());
         form->show();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     AppState &state() { return form->state(); }
@@ -62,6 +66,25 @@ protected:
     }
 
     std::vector<int> tickedNumbers() { return ::tickedNumbers(state().selection); }
+
+    // The player's hands: a left click on a widget found by name (in an editable box, on its text
+    // field, away from the arrow), keys into whatever really has the focus.
+    void clickOn(QWidget *widget)
+    {
+        if (qobject_cast<QComboBox *>(widget))
+            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+        else
+            QTest::mouseClick(widget, Qt::LeftButton);
+    }
+    void type(const char *text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    QComboBox *combo(int position)
+    {
+        return child<QComboBox>(qPrintable(QString("c%1").arg(position)));
+    }
 
     QString comboText(int position)
     {

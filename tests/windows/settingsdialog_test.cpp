@@ -2,6 +2,7 @@
 
 #include "fakedesktop.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -42,6 +44,21 @@ protected:
     {
         dialogs.script = script;
         dialogs.runModal(dialog);
+    }
+
+    void activate()
+    {
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    // Clicks into a field, selects its text and types over it, as the player does.
+    void retype(const char *name, const char *text)
+    {
+        activate();
+        QTest::mouseClick(child<QLineEdit>(name), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), text);
     }
 
     std::vector<QString> items()
@@ -183,8 +200,8 @@ TEST_F(SettingsDialog, GeneralLayoutLeavesEveryLayoutButtonUnchecked)
 TEST_F(SettingsDialog, OkStoresTheOffsetsAndTheChosenMaximum)
 {
     open([this](QDialog &) {
-        child<QLineEdit>("edech")->setText("12-");
-        child<QLineEdit>("edecv")->setText("-9999");
+        retype("edech", "12-");
+        retype("edecv", "-9999");
         child<QComboBox>("cnbre")->setCurrentIndex(20);
         child<QPushButton>("bok")->click();
     });
@@ -229,6 +246,39 @@ TEST_F(SettingsDialog, BackspaceIsDiscardedButDeleteRemoves)
         QTest::keyClick(edecv, Qt::Key_Delete);
         EXPECT_EQ(edecv->text(), "45");
     });
+}
+
+TEST_F(SettingsDialog, StoredOffsetsAtTheirExtremesShowWholeAndSurviveOk)
+{
+    for (const std::int32_t value : {INT32_MIN, INT32_MAX, -12345, 123456}) {
+        state.params.offsetHorizontal = value;
+        state.params.offsetVertical = value;
+        open([this, value](QDialog &) {
+            EXPECT_EQ(child<QLineEdit>("edech")->text(), QString::number(value));
+            EXPECT_EQ(child<QLineEdit>("edecv")->text(), QString::number(value));
+            child<QPushButton>("bok")->click();
+        });
+        EXPECT_EQ(state.params.offsetHorizontal, value);
+        EXPECT_EQ(state.params.offsetVertical, value);
+    }
+}
+
+TEST_F(SettingsDialog, EditingALongOffsetStoresWhatWasTypedWithinFiveCharacters)
+{
+    state.params.offsetHorizontal = -12345;
+    open([this](QDialog &) {
+        QLineEdit *edech = child<QLineEdit>("edech");
+        activate();
+        QTest::mouseClick(edech, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QTest::keyClicks(QApplication::focusWidget(), "-77");
+        EXPECT_EQ(edech->text(), "-7345");
+        child<QPushButton>("bok")->click();
+    });
+    EXPECT_EQ(state.params.offsetHorizontal, -7345);
 }
 
 TEST_F(SettingsDialog, OffsetFieldsHoldFiveCharacters)
