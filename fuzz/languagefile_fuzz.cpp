@@ -20,7 +20,7 @@ bool isCleanText(std::string_view text)
     return isValidUtf8(text) && text.find_first_of(";\r\n") == std::string_view::npos;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

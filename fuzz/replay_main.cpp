@@ -38,8 +38,7 @@ int main(int argc, char **argv)
         const std::string bytes{std::istreambuf_iterator<char>(in),
                                 std::istreambuf_iterator<char>()};
         std::cout << "replaying " << input.string() << '\n' << std::flush;
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()),
-                               bytes.size());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
     }
     std::cout << inputs.size() << " inputs replayed\n";
     return inputs.empty() ? 1 : 0;

@@ -75,7 +75,7 @@ void checkFixedField(const TTextFile &reader, std::uint8_t index)
         fuzzCheck(reader.Line.compare(static_cast<std::size_t>(from - 1), text.size(), text) == 0);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

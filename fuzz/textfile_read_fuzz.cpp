@@ -39,7 +39,7 @@ std::vector<std::string> expectedLines(std::string_view bytes)
     return lines;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

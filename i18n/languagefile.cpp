@@ -35,7 +35,7 @@ std::int32_t decimalOr(std::string_view text, std::int32_t fallback)
     return value;
 }
 
-} // namespace
+}  // namespace
 
 bool Tgerelanguage::Load(int language)
 {

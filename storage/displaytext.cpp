@@ -80,7 +80,7 @@ std::string asciiOnly(std::string_view bytes)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 bool isValidUtf8(std::string_view bytes)
 {

@@ -1,19 +1,19 @@
 #include "storage/parameterfile.h"
 
 #include "platform/messageboxes.h"
+#include "storage/regularfile.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace {
 
-// One whole record from the start of `path`; false when it cannot be opened or is too short.
+// One whole record from the start of `path`; false when it is no regular file, cannot be read
+// or is too short.
 bool readRecord(const std::filesystem::path &path, TParamRecord &record)
 {
-    std::ifstream in(path, std::ios::binary);
     std::array<std::uint8_t, paramRecordSize> bytes{};
-    if (!in.read(reinterpret_cast<char *>(bytes.data()), paramRecordSize))
+    if (readRegularFile(path.string(), bytes) != paramRecordSize)
         return false;
     record = decodeParamRecord(bytes);
     return true;
@@ -32,12 +32,15 @@ bool pchargeparametres(TParamRecord &record, const std::string &programFolder)
     std::error_code ignored;
     const bool found = std::filesystem::exists(path, ignored);
     if (!found || !readRecord(path, record)) {
-        // A damaged file would fail again at every start; it is written afresh at exit.
-        if (found && !std::filesystem::is_directory(path, ignored))
+        // A damaged file would fail again at every start; it is written afresh at exit. Only a
+        // regular file is removed: a folder or a FIFO in its place is no file of ours.
+        if (found && std::filesystem::is_regular_file(path, ignored))
             std::filesystem::remove(path, ignored);
         applyParamDefaults(record);
     }
-    if (record.language == 0)
+    // A damaged file or one from a newer version may hold any language: outside the seven, the
+    // program would have no texts at all, and no way back to them.
+    if (record.language < 1 || record.language > 7)
         record.language = 1;
     return found;
 }

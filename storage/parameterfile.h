@@ -15,7 +15,8 @@ std::string parameterFilePath(const std::string &programFolder);
 
 // Reads the parameter file of `programFolder` into `record`. False when the file does not exist
 // (defaults applied); true otherwise. An unreadable or short file is deleted and the defaults
-// applied. A language of 0 becomes 1 in every case.
+// applied; a FIFO, a device or a folder in its place gives the defaults too and is left where it
+// stands. A language outside 1..7 becomes 1 in every case.
 bool pchargeparametres(TParamRecord &record, const std::string &programFolder);
 
 // Writes `record` as the parameter file of `programFolder`, replacing the previous file only

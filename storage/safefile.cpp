@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -51,6 +52,13 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
 FileWriteResult writeFileAtomically(const std::filesystem::path &target,
                                     std::span<const std::uint8_t> bytes)
 {
+    // Only a regular file is replaced: a FIFO, a device or a folder standing at the target is
+    // not the player's file, and replacing it would hide whatever put it there.
+    struct stat status {};
+    if (::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+        return {FileWriteError::Replace,
+                "cannot replace " + target.string() + ": not a regular file"};
+
     std::filesystem::path temporary;
     const int fd = createTemporary(target, temporary);
     if (fd < 0)

@@ -23,6 +23,7 @@ struct FileWriteResult {
 
 // Replaces `target` by exactly `bytes`: they go to a new temporary file in the target's folder,
 // which is flushed, closed and renamed over the target. On failure the temporary file is removed
-// and whatever stood at `target` before is left untouched.
+// and whatever stood at `target` before is left untouched. A target that exists but is no
+// regular file (a FIFO, a device, a folder) is refused.
 FileWriteResult writeFileAtomically(const std::filesystem::path &target,
                                     std::span<const std::uint8_t> bytes);

@@ -1,5 +1,7 @@
 #include "storage/textfile.h"
 
+#include "storage/regularfile.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -34,7 +36,7 @@ const char *readErrorReason(int error)
     }
 }
 
-} // namespace
+}  // namespace
 
 TTextFile::~TTextFile()
 {
@@ -116,26 +118,8 @@ void TTextFile::RaiseError(const std::string &Message) const
 void TTextFile::openFile()
 {
     const std::string cannotOpen = "Could not open the file \"" + FileName + "\" for reading";
-    // A name with a NUL byte would open a different, shorter name.
-    struct stat status {};
-    if (FileName.find('\0') != std::string::npos || ::stat(FileName.c_str(), &status) != 0
-        || !S_ISREG(status.st_mode)) {
-        IsOpen = false;
-        RaiseError(cannotOpen);
-    }
-    // Non-blocking, so that a FIFO put in the file's place after the check cannot hold the open.
-    int fd = -1;
-    do {
-        fd = ::open(FileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
+    const int fd = openRegularFile(FileName);
     if (fd < 0) {
-        IsOpen = false;
-        RaiseError(cannotOpen);
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || flags < 0
-        || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        ::close(fd);
         IsOpen = false;
         RaiseError(cannotOpen);
     }

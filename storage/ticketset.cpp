@@ -1,5 +1,7 @@
 #include "storage/ticketset.h"
 
+#include "storage/regularfile.h"
+
 #include "engine/selection.h"
 #include "storage/littleendian.h"
 
@@ -44,9 +46,8 @@ TicketSetLoad loadTicketSet(const std::filesystem::path &path)
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored))
         return {TicketSetStatus::Missing, {}};
-    std::ifstream in(path, std::ios::binary);
     std::array<std::uint8_t, ticketSetRecordSize> bytes{};
-    if (!in.read(reinterpret_cast<char *>(bytes.data()), ticketSetRecordSize))
+    if (readRegularFile(path.string(), bytes) != ticketSetRecordSize)
         return {TicketSetStatus::Unreadable, {}};
     const TTicketSetRecord record = decodeTicketSet(bytes);
     if (!hasTicketSetHeader(record))

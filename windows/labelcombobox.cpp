@@ -1,8 +1,8 @@
 #include "windows/labelcombobox.h"
 
 #include <QAbstractItemView>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 namespace {
 

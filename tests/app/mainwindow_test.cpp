@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -91,6 +92,39 @@ TEST_F(MainWindowTest, EnglishParameterFileGivesEnglishTexts)
     start();
     EXPECT_EQ(child<QPushButton>("bvoirbulletin")->text(), "View the boards");
     EXPECT_TRUE(child<QComboBox>("ComboBox1")->itemText(0).startsWith("  3 numbers if  3 in"));
+}
+
+class LanguageOutOfRange : public MainWindowTest,
+                           public testing::WithParamInterface<std::int32_t> {};
+
+TEST_P(LanguageOutOfRange, StartsInFrenchWithWorkingMenus)
+{
+    writeBytes(folder.file("QUILVE.PAR"), parameterFile(GetParam(), 2));
+    start();
+    EXPECT_EQ(state().params.language, 1);
+    EXPECT_EQ(child<QPushButton>("bvoirbulletin")->text(), "Voir les grilles");
+    EXPECT_EQ(child<QMenu>("Fichier1")->title(), "Fichiers");
+    EXPECT_EQ(child<QAction>("Chargerbulletin1")->text(), "Charger un jeu");
+    EXPECT_FALSE(child<QComboBox>("ComboBox1")->itemText(0).isEmpty());
+    form->close();
+    EXPECT_EQ(readBytes(folder.file("QUILVE.PAR")).substr(4, 4), le32(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, LanguageOutOfRange,
+                         testing::Values(8, 9, -1, INT32_MIN, INT32_MAX));
+
+TEST_F(MainWindowTest, FifoInPlaceOfTheParameterFileStartsWithDefaultsAndSaysSoAtExit)
+{
+    ASSERT_EQ(::mkfifo(folder.file("QUILVE.PAR").c_str(), 0600), 0);
+    start();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(state().params.randomMax, 49);
+    EXPECT_EQ(child<QPushButton>("bvoirbulletin")->text(), "Voir les grilles");
+    form->close();
+    EXPECT_EQ(boxes.beeps, 1);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].title, "Fichier non sauvegardé !!");
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.file("QUILVE.PAR")));
 }
 
 TEST_F(MainWindowTest, FirstRunClosedNormallyWritesTheDefaultParameterFile)

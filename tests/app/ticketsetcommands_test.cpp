@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
@@ -275,6 +277,27 @@ TEST_P(TicketSetLoadFailure, ReportsAndLeavesTheSelectionEmpty)
     EXPECT_EQ(state.selection.tabnumsel[1], 0);
     EXPECT_EQ(recorder.ticksAtFirstRedraw, 0);
     EXPECT_EQ(state.methodListIndex, 3);
+}
+
+TEST_F(TicketSetCommands, FifoGivenAsTheFileIsReportedAsUnreadableWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(path().c_str(), 0600), 0);
+    tick({4, 5});
+    load();
+    ASSERT_EQ(desktop.boxes.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes.boxes[0].body, "Erreur à la lecture du fichier");
+    EXPECT_EQ(pcomptecoche(state.selection), 0);
+}
+
+TEST_F(TicketSetCommands, SavingOverAFifoFailsAndLeavesItStanding)
+{
+    ASSERT_EQ(::mkfifo(path().c_str(), 0600), 0);
+    tick({4, 5});
+    save();
+    EXPECT_EQ(desktop.boxes.beeps, 1);
+    ASSERT_EQ(desktop.boxes.boxes.size(), 2u);
+    EXPECT_EQ(desktop.boxes.boxes[1].title, "Opération abandonnée");
+    EXPECT_TRUE(std::filesystem::is_fifo(path()));
 }
 
 INSTANTIATE_TEST_SUITE_P(

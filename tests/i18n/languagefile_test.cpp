@@ -15,8 +15,7 @@ namespace {
 using namespace std::string_literals;
 
 // Test names of a table: the name of each row.
-template <class Case>
-std::string caseName(const testing::TestParamInfo<Case> &row)
+template <class Case> std::string caseName(const testing::TestParamInfo<Case> &row)
 {
     return row.param.name;
 }
@@ -64,7 +63,7 @@ protected:
     Tgerelanguage m_table;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(LanguageFileTest, HeaderOnlyLoadsWithEveryMessageEmpty)
 {
@@ -140,7 +139,7 @@ struct HeaderNumberCase {
 
 class LanguageFileHeaderNumber : public testing::TestWithParam<HeaderNumberCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(LanguageFileEntry, TakesTheTextUnlessBlankThenTheDefault)
 {
@@ -178,16 +177,17 @@ TEST_P(LanguageFileHeaderNumber, IsTheDecimalIntegerOrOne)
     EXPECT_EQ(table.HeaderNumber, GetParam().number);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LanguageFileHeaderNumber,
-    testing::Values(HeaderNumberCase{"Decimal", "42", 42},
-                    HeaderNumberCase{"Negative", "-3", -3}, HeaderNumberCase{"Plus", "+5", 5},
-                    HeaderNumberCase{"Empty", "", 1}, HeaderNumberCase{"Letters", "v2", 1},
-                    HeaderNumberCase{"TrailingLetter", "2a", 1},
-                    HeaderNumberCase{"LeadingBlank", " 2", 1},
-                    HeaderNumberCase{"TwoSigns", "+-2", 1},
-                    HeaderNumberCase{"BeyondThirtyTwoBits", "99999999999", 1}),
-    caseName<HeaderNumberCase>);
+INSTANTIATE_TEST_SUITE_P(Cases, LanguageFileHeaderNumber,
+                         testing::Values(HeaderNumberCase{"Decimal", "42", 42},
+                                         HeaderNumberCase{"Negative", "-3", -3},
+                                         HeaderNumberCase{"Plus", "+5", 5},
+                                         HeaderNumberCase{"Empty", "", 1},
+                                         HeaderNumberCase{"Letters", "v2", 1},
+                                         HeaderNumberCase{"TrailingLetter", "2a", 1},
+                                         HeaderNumberCase{"LeadingBlank", " 2", 1},
+                                         HeaderNumberCase{"TwoSigns", "+-2", 1},
+                                         HeaderNumberCase{"BeyondThirtyTwoBits", "99999999999", 1}),
+                         caseName<HeaderNumberCase>);
 
 TEST_F(LanguageFileTest, MissingFileDoesNotLoad)
 {
@@ -265,7 +265,7 @@ struct EncodingCase {
 
 class LanguageFileEncoding : public testing::TestWithParam<EncodingCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(LanguageFileEncoding, TextsBecomeUtf8)
 {
@@ -282,32 +282,36 @@ TEST_P(LanguageFileEncoding, TextsBecomeUtf8)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LanguageFileEncoding,
-    testing::Values(
-        EncodingCase{"Utf8Kept", header() + "x;Num\xC3\xA9ros\n", french, "Langue test",
-                     "Num\xC3\xA9ros"},
-        EncodingCase{"Utf8KeptForCroatian", header() + "x;Izla\xC4\x8D\n", croatian,
-                     "Langue test", "Izla\xC4\x8D"},
-        EncodingCase{"Windows1252", header() + "x;Num\xE9ros\n", french, "Langue test",
-                     "Num\xC3\xA9ros"},
-        EncodingCase{"Windows1250ForCroatian", header() + "x;Izla\xE8\n", croatian,
-                     "Langue test", "Izla\xC4\x8D"},
-        EncodingCase{"Windows1252ForSpanish", header() + "x;Espa\xF1ol\n", spanish,
-                     "Langue test", "Espa\xC3\xB1ol"},
-        EncodingCase{"InvalidByteInAnUnreadLineDecidesForTheWholeFile",
-                     header().replace(header().find("free line 5"), 4, "\xE9t\xE9") +
-                         "x;Num\xC3\xA9ros\n",
-                     french, "Langue test", "Num\xC3\x83\xC2\xA9ros"},
-        EncodingCase{"InvalidByteBeyondTheTableDecidesForTheWholeFile",
-                     numberedFile(300) + "x;\xE9\n", french, "Langue test", "text 1"},
-        EncodingCase{"HeaderDecodedToo",
-                     "name;Fran\xE7" "ais\n" + header().substr(header().find("author")) +
-                         "x;y\n",
-                     french, "Fran\xC3\xA7" "ais", "y"},
-        EncodingCase{"UndefinedByteVisible", header() + "x;a\x81\n", french, "Langue test",
-                     "a\xEF\xBF\xBD"},
-        EncodingCase{"ByteOrderMarkSkipped", "\xEF\xBB\xBF" + header() + "x;Num\xC3\xA9ros\n",
-                     french, "Langue test", "Num\xC3\xA9ros"},
-        EncodingCase{"ByteOrderMarkAloneIsNoHeaderLine",
-                     "\xEF\xBB\xBF\r\n" + header() + "x;first\n", french, "Langue test",
-                     "first"}),
+    testing::Values(EncodingCase{"Utf8Kept", header() + "x;Num\xC3\xA9ros\n", french, "Langue test",
+                                 "Num\xC3\xA9ros"},
+                    EncodingCase{"Utf8KeptForCroatian", header() + "x;Izla\xC4\x8D\n", croatian,
+                                 "Langue test", "Izla\xC4\x8D"},
+                    EncodingCase{"Windows1252", header() + "x;Num\xE9ros\n", french, "Langue test",
+                                 "Num\xC3\xA9ros"},
+                    EncodingCase{"Windows1250ForCroatian", header() + "x;Izla\xE8\n", croatian,
+                                 "Langue test", "Izla\xC4\x8D"},
+                    EncodingCase{"Windows1252ForSpanish", header() + "x;Espa\xF1ol\n", spanish,
+                                 "Langue test", "Espa\xC3\xB1ol"},
+                    EncodingCase{"InvalidByteInAnUnreadLineDecidesForTheWholeFile",
+                                 header().replace(header().find("free line 5"), 4, "\xE9t\xE9") +
+                                     "x;Num\xC3\xA9ros\n",
+                                 french, "Langue test", "Num\xC3\x83\xC2\xA9ros"},
+                    EncodingCase{"InvalidByteBeyondTheTableDecidesForTheWholeFile",
+                                 numberedFile(300) + "x;\xE9\n", french, "Langue test", "text 1"},
+                    EncodingCase{"HeaderDecodedToo",
+                                 "name;Fran\xE7"
+                                 "ais\n" +
+                                     header().substr(header().find("author")) + "x;y\n",
+                                 french,
+                                 "Fran\xC3\xA7"
+                                 "ais",
+                                 "y"},
+                    EncodingCase{"UndefinedByteVisible", header() + "x;a\x81\n", french,
+                                 "Langue test", "a\xEF\xBF\xBD"},
+                    EncodingCase{"ByteOrderMarkSkipped",
+                                 "\xEF\xBB\xBF" + header() + "x;Num\xC3\xA9ros\n", french,
+                                 "Langue test", "Num\xC3\xA9ros"},
+                    EncodingCase{"ByteOrderMarkAloneIsNoHeaderLine",
+                                 "\xEF\xBB\xBF\r\n" + header() + "x;first\n", french, "Langue test",
+                                 "first"}),
     caseName<EncodingCase>);

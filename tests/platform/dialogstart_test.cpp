@@ -24,16 +24,17 @@ TEST_P(DialogStartTest, OpensWhereThePlayerLastWasUnlessANameIsGiven)
     EXPECT_EQ(start.fileName, c.fileName);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DialogStartTest,
-    testing::Values(StartCase{"FirstUse", "", "", "", ""},
-                    StartCase{"LastFolderAndName", "", "/home/p/jeux/loto.mzl", "/home/p/jeux",
-                              "loto.mzl"},
-                    StartCase{"PatternKeepsTheFolderOnly", "*.mzl", "/home/p/jeux/loto.mzl",
-                              "/home/p/jeux", ""},
-                    StartCase{"PatternOnFirstUse", "*.mzl", "", "", ""},
-                    StartCase{"GivenNameWins", "mirazol.txt", "/home/p/jeux/loto.mzl", "",
-                              "mirazol.txt"}),
-    [](const testing::TestParamInfo<StartCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, DialogStartTest,
+                         testing::Values(StartCase{"FirstUse", "", "", "", ""},
+                                         StartCase{"LastFolderAndName", "", "/home/p/jeux/loto.mzl",
+                                                   "/home/p/jeux", "loto.mzl"},
+                                         StartCase{"PatternKeepsTheFolderOnly", "*.mzl",
+                                                   "/home/p/jeux/loto.mzl", "/home/p/jeux", ""},
+                                         StartCase{"PatternOnFirstUse", "*.mzl", "", "", ""},
+                                         StartCase{"GivenNameWins", "mirazol.txt",
+                                                   "/home/p/jeux/loto.mzl", "", "mirazol.txt"}),
+                         [](const testing::TestParamInfo<StartCase> &info) {
+                             return info.param.name;
+                         });
 
 }  // namespace

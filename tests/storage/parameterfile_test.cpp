@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
 
 namespace {
@@ -148,6 +150,46 @@ TEST(ParameterFile, LanguageZeroReadsAsFrench)
     TParamRecord expected = sampleRecord();
     expected.language = 1;
     EXPECT_EQ(record, expected);
+}
+
+TEST(ParameterFile, LanguageOutsideTheSevenReadsAsFrench)
+{
+    for (const std::int32_t language : {8, 9, -1, INT32_MIN, INT32_MAX}) {
+        TestFolder folder;
+        TParamRecord record;
+        record.language = language;
+        writeBytes(folder.file("QUILVE.PAR"), bytesText(encodeParamRecord(record)));
+        TParamRecord read;
+        EXPECT_TRUE(pchargeparametres(read, folder.programFolder()));
+        EXPECT_EQ(read.language, 1) << language;
+    }
+}
+
+TEST(ParameterFile, LanguagesOneToSevenAreKept)
+{
+    for (std::int32_t language = 1; language <= 7; ++language) {
+        TestFolder folder;
+        TParamRecord record;
+        record.language = language;
+        writeBytes(folder.file("QUILVE.PAR"), bytesText(encodeParamRecord(record)));
+        TParamRecord read;
+        pchargeparametres(read, folder.programFolder());
+        EXPECT_EQ(read.language, language);
+    }
+}
+
+TEST(ParameterFile, FifoInItsPlaceGivesTheDefaultsWithoutWaitingAndStays)
+{
+    TestFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("QUILVE.PAR").c_str(), 0600), 0);
+    TParamRecord record;
+    record.randomMax = 12;
+    EXPECT_TRUE(pchargeparametres(record, folder.programFolder()));
+    EXPECT_EQ(record.randomMax, 49);
+    EXPECT_EQ(record.language, 1);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.file("QUILVE.PAR")));
+    EXPECT_FALSE(psauveparametres(record, folder.programFolder()));
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.file("QUILVE.PAR")));
 }
 
 TEST(ParameterFile, ReservedBytesSurviveALoadAndSave)

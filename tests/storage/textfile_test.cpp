@@ -18,8 +18,7 @@ namespace {
 using namespace std::string_literals;
 
 // Test names of a table: the name of each row.
-template <class Case>
-std::string caseName(const testing::TestParamInfo<Case> &row)
+template <class Case> std::string caseName(const testing::TestParamInfo<Case> &row)
 {
     return row.param.name;
 }
@@ -62,7 +61,7 @@ struct LinesCase {
 
 class TextFileLines : public testing::TestWithParam<LinesCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(TextFileLines, DeliversEachNonBlankLineWithoutItsEnd)
 {
@@ -74,22 +73,22 @@ TEST_P(TextFileLines, DeliversEachNonBlankLineWithoutItsEnd)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextFileLines,
-    testing::Values(
-        LinesCase{"Lf", "a\nb\n", {"a", "b"}}, LinesCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-        LinesCase{"LoneCr", "a\rb\r", {"a", "b"}},
-        LinesCase{"MixedEnds", "a\r\n\rb\n\nc\rd", {"a", "b", "c", "d"}},
-        LinesCase{"LastLineWithoutEnd", "1 2\n3 4", {"1 2", "3 4"}},
-        LinesCase{"SingleLineWithoutEnd", "x", {"x"}},
-        LinesCase{"BlankLinesSkipped", "\n  \t\n a \n\t\n\r\nb", {" a ", "b"}},
-        LinesCase{"OnlyBlankLines", " \n\t\r\n  ", {}}, LinesCase{"EmptyFile", "", {}},
-        LinesCase{"NulBytesKept", "a\0b\n\0\n"s, {"a\0b"s, "\0"s}},
-        LinesCase{"HighBytesKept", "\xE9t\xE9\n\xC3\xA9", {"\xE9t\xE9", "\xC3\xA9"}},
-        LinesCase{"CrLfAcrossBufferLoads",
-                  std::string(65535, 'a') + "\r\nb",
-                  {std::string(65535, 'a'), "b"}},
-        LinesCase{"LinesLongerThanTheBuffer",
-                  std::string(200000, 'x') + "\n" + std::string(70000, 'y'),
-                  {std::string(200000, 'x'), std::string(70000, 'y')}}),
+    testing::Values(LinesCase{"Lf", "a\nb\n", {"a", "b"}},
+                    LinesCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+                    LinesCase{"LoneCr", "a\rb\r", {"a", "b"}},
+                    LinesCase{"MixedEnds", "a\r\n\rb\n\nc\rd", {"a", "b", "c", "d"}},
+                    LinesCase{"LastLineWithoutEnd", "1 2\n3 4", {"1 2", "3 4"}},
+                    LinesCase{"SingleLineWithoutEnd", "x", {"x"}},
+                    LinesCase{"BlankLinesSkipped", "\n  \t\n a \n\t\n\r\nb", {" a ", "b"}},
+                    LinesCase{"OnlyBlankLines", " \n\t\r\n  ", {}}, LinesCase{"EmptyFile", "", {}},
+                    LinesCase{"NulBytesKept", "a\0b\n\0\n"s, {"a\0b"s, "\0"s}},
+                    LinesCase{"HighBytesKept", "\xE9t\xE9\n\xC3\xA9", {"\xE9t\xE9", "\xC3\xA9"}},
+                    LinesCase{"CrLfAcrossBufferLoads",
+                              std::string(65535, 'a') + "\r\nb",
+                              {std::string(65535, 'a'), "b"}},
+                    LinesCase{"LinesLongerThanTheBuffer",
+                              std::string(200000, 'x') + "\n" + std::string(70000, 'y'),
+                              {std::string(200000, 'x'), std::string(70000, 'y')}}),
     caseName<LinesCase>);
 
 TEST(TextFile, AtEndTurnsTrueOnlyAfterTheReadPastTheLastLine)
@@ -164,7 +163,7 @@ struct NotRegularCase {
 
 class TextFileNotRegular : public testing::TestWithParam<NotRegularCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(TextFileNotRegular, IsNotOpenedAndRaisesTheOpenError)
 {
@@ -180,15 +179,15 @@ TEST_P(TextFileNotRegular, IsNotOpenedAndRaisesTheOpenError)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextFileNotRegular,
-    testing::Values(
-        NotRegularCase{"Fifo",
-                       [](const TestFolder &folder) {
-                           const std::string name = folder.file("pipe").string();
-                           EXPECT_EQ(::mkfifo(name.c_str(), 0600), 0);
-                           return name;
-                       }},
-        NotRegularCase{"Folder", [](const TestFolder &folder) { return folder.path().string(); }},
-        NotRegularCase{"Device", [](const TestFolder &) { return "/dev/null"s; }}),
+    testing::Values(NotRegularCase{"Fifo",
+                                   [](const TestFolder &folder) {
+                                       const std::string name = folder.file("pipe").string();
+                                       EXPECT_EQ(::mkfifo(name.c_str(), 0600), 0);
+                                       return name;
+                                   }},
+                    NotRegularCase{"Folder",
+                                   [](const TestFolder &folder) { return folder.path().string(); }},
+                    NotRegularCase{"Device", [](const TestFolder &) { return "/dev/null"s; }}),
     caseName<NotRegularCase>);
 
 TEST(TextFile, NameWithNulByteIsNotOpenedUnderItsShorterName)
@@ -299,7 +298,7 @@ struct FieldCase {
 
 class TextFileField : public testing::TestWithParam<FieldCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(TextFileField, CutsTheDelimitedField)
 {
@@ -314,37 +313,36 @@ TEST_P(TextFileField, CutsTheDelimitedField)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextFileField,
-    testing::Values(
-        FieldCase{"AdjacentSeparatorsFirst", ';', 0, "a;;b", 1, "a"},
-        FieldCase{"AdjacentSeparatorsEnclosedEmpty", ';', 0, "a;;b", 2, ""},
-        FieldCase{"AdjacentSeparatorsThird", ';', 0, "a;;b", 3, "b"},
-        FieldCase{"AdjacentSeparatorsBeyond", ';', 0, "a;;b", 4, ""},
-        FieldCase{"LeadingSeparatorEmptyFirst", ';', 0, ";a", 1, ""},
-        FieldCase{"LeadingSeparatorSecond", ';', 0, ";a", 2, "a"},
-        FieldCase{"TrailingSeparator", ';', 0, "a;", 2, ""},
-        FieldCase{"SpacesBelongToTheField", ';', 0, " a ; b", 1, " a "},
-        FieldCase{"SpacesBelongToTheLastField", ';', 0, " a ; b", 2, " b"},
-        FieldCase{"SpaceSeparatorKeepsEmptyFields", ' ', 0, "1  2", 3, "2"},
-        FieldCase{"BlanksLeadingFirst", 0, 0, "  1 \t 2   3", 1, "1"},
-        FieldCase{"BlanksRepeated", 0, 0, "  1 \t 2   3", 2, "2"},
-        FieldCase{"BlanksLast", 0, 0, "  1 \t 2   3", 3, "3"},
-        FieldCase{"BlanksBeyond", 0, 0, "1 2   ", 3, ""},
-        FieldCase{"QuotedKeepsSeparators", ';', '"', "\"a;b\";c", 1, "a;b"},
-        FieldCase{"AfterQuotedField", ';', '"', "\"a;b\";c", 2, "c"},
-        FieldCase{"AfterClosingQuoteDropped", ';', '"', "\"a\"xyz;c", 1, "a"},
-        FieldCase{"AfterDroppedTail", ';', '"', "\"a\"xyz;c", 2, "c"},
-        FieldCase{"UnquotedTrailingQuoteDropped", ';', '"', "ab\";c", 1, "ab"},
-        FieldCase{"UnterminatedQuoteRunsToTheEnd", ';', '"', "\"ab;c", 1, "ab;c"},
-        FieldCase{"UnterminatedQuoteNoMoreFields", ';', '"', "\"ab;c", 2, ""},
-        FieldCase{"EmptyQuotedField", ';', '"', "\"\";x", 1, ""},
-        FieldCase{"AfterEmptyQuotedField", ';', '"', "\"\";x", 2, "x"},
-        FieldCase{"QuotedBlankSeparated", 0, '\'', "'a b' c", 1, "a b"},
-        FieldCase{"AfterQuotedBlankSeparated", 0, '\'', "'a b' c", 2, "c"},
-        FieldCase{"QuoteNotHonouredWhenUnset", ';', 0, "\"a;b\"", 1, "\"a"},
-        FieldCase{"NulByteInsideField", ';', 0, "a\0b;c"s, 1, "a\0b"s},
-        FieldCase{"IndexZero", ';', 0, "a;b", 0, ""},
-        FieldCase{"HighestIndex", ';', 0, "a;b", 255, ""},
-        FieldCase{"EmptyLine", ';', 0, "", 1, ""}),
+    testing::Values(FieldCase{"AdjacentSeparatorsFirst", ';', 0, "a;;b", 1, "a"},
+                    FieldCase{"AdjacentSeparatorsEnclosedEmpty", ';', 0, "a;;b", 2, ""},
+                    FieldCase{"AdjacentSeparatorsThird", ';', 0, "a;;b", 3, "b"},
+                    FieldCase{"AdjacentSeparatorsBeyond", ';', 0, "a;;b", 4, ""},
+                    FieldCase{"LeadingSeparatorEmptyFirst", ';', 0, ";a", 1, ""},
+                    FieldCase{"LeadingSeparatorSecond", ';', 0, ";a", 2, "a"},
+                    FieldCase{"TrailingSeparator", ';', 0, "a;", 2, ""},
+                    FieldCase{"SpacesBelongToTheField", ';', 0, " a ; b", 1, " a "},
+                    FieldCase{"SpacesBelongToTheLastField", ';', 0, " a ; b", 2, " b"},
+                    FieldCase{"SpaceSeparatorKeepsEmptyFields", ' ', 0, "1  2", 3, "2"},
+                    FieldCase{"BlanksLeadingFirst", 0, 0, "  1 \t 2   3", 1, "1"},
+                    FieldCase{"BlanksRepeated", 0, 0, "  1 \t 2   3", 2, "2"},
+                    FieldCase{"BlanksLast", 0, 0, "  1 \t 2   3", 3, "3"},
+                    FieldCase{"BlanksBeyond", 0, 0, "1 2   ", 3, ""},
+                    FieldCase{"QuotedKeepsSeparators", ';', '"', "\"a;b\";c", 1, "a;b"},
+                    FieldCase{"AfterQuotedField", ';', '"', "\"a;b\";c", 2, "c"},
+                    FieldCase{"AfterClosingQuoteDropped", ';', '"', "\"a\"xyz;c", 1, "a"},
+                    FieldCase{"AfterDroppedTail", ';', '"', "\"a\"xyz;c", 2, "c"},
+                    FieldCase{"UnquotedTrailingQuoteDropped", ';', '"', "ab\";c", 1, "ab"},
+                    FieldCase{"UnterminatedQuoteRunsToTheEnd", ';', '"', "\"ab;c", 1, "ab;c"},
+                    FieldCase{"UnterminatedQuoteNoMoreFields", ';', '"', "\"ab;c", 2, ""},
+                    FieldCase{"EmptyQuotedField", ';', '"', "\"\";x", 1, ""},
+                    FieldCase{"AfterEmptyQuotedField", ';', '"', "\"\";x", 2, "x"},
+                    FieldCase{"QuotedBlankSeparated", 0, '\'', "'a b' c", 1, "a b"},
+                    FieldCase{"AfterQuotedBlankSeparated", 0, '\'', "'a b' c", 2, "c"},
+                    FieldCase{"QuoteNotHonouredWhenUnset", ';', 0, "\"a;b\"", 1, "\"a"},
+                    FieldCase{"NulByteInsideField", ';', 0, "a\0b;c"s, 1, "a\0b"s},
+                    FieldCase{"IndexZero", ';', 0, "a;b", 0, ""},
+                    FieldCase{"HighestIndex", ';', 0, "a;b", 255, ""},
+                    FieldCase{"EmptyLine", ';', 0, "", 1, ""}),
     caseName<FieldCase>);
 
 TEST(TextFile, FieldBeyondTwoHundredFiftyFourFieldsIsReached)
@@ -372,7 +370,7 @@ struct FixedCase {
 
 class TextFileFixedColumns : public testing::TestWithParam<FixedCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(TextFileFixedColumns, CutsTheSpanThatLiesOnTheLine)
 {

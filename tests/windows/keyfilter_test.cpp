@@ -50,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                             true},
                     KeyCase{"Escape", Qt::Key_Escape, {}, "\x1b", true, true, true},
                     KeyCase{"Arrow", Qt::Key_Left, {}, "", true, true, true},
-                    KeyCase{"SelectAll", Qt::Key_A, Qt::ControlModifier, "\x01", true, true,
-                            true}),
+                    KeyCase{"SelectAll", Qt::Key_A, Qt::ControlModifier, "\x01", true, true, true}),
     [](const testing::TestParamInfo<KeyCase> &info) { return info.param.name; });
 
 // Two number boxes in a window, with a record of every box left.
@@ -148,7 +147,8 @@ class VisibleLabelTest : public testing::TestWithParam<LabelCase> {};
 
 TEST_P(VisibleLabelTest, DropsTheBlanksAndTheNumberBehindThem)
 {
-    EXPECT_EQ(visibleLabel(QString::fromUtf8(GetParam().item)), QString::fromUtf8(GetParam().label));
+    EXPECT_EQ(visibleLabel(QString::fromUtf8(GetParam().item)),
+              QString::fromUtf8(GetParam().label));
 }
 
 INSTANTIATE_TEST_SUITE_P(
