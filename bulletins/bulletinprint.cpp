@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <string>
 
@@ -11,6 +12,7 @@ namespace {
 
 constexpr int promptMessage = 115;          // "Insérez le prochain bulletin et appuyer sur OK"
 constexpr int generatedPromptTitle = 58;    // "Imprimer les tickets"
+constexpr int filePromptTitle = 130;        // "Impression"
 
 int saturated(double value)
 {
@@ -169,6 +171,49 @@ int pimprimebulletin(PrintContext &ctx, BulletinTypeTable &bulletinTypes, Select
                 pcochenumerosurgrille(ctx, bulletinTypes, n, position, t);
         }
         ++printed;
+    }
+    ctx.printer.endDoc();
+    return printed;
+}
+
+int Pimprimebulletinfichier(PrintContext &ctx, const BulletinTypeTable &bulletinTypes,
+                            const ExternalGridFile &file, const BulletinPrintRequest &request)
+{
+    const int t = request.bulletinType;
+    if (!isBulletinType(t)) {
+        showFailure(ctx.boxes, "Pimprimebulletinfichier");
+        return 0;
+    }
+    TTextFile reader;
+    try {
+        openExternalGrids(reader, file);
+    } catch (const std::exception &) {
+        showFailure(ctx.boxes, "Pimprimebulletinfichier");
+        return 0;
+    }
+    if (!startJob(ctx, ctx.message(filePromptTitle))) {
+        showFailure(ctx.boxes, "Pimprimebulletinfichier");
+        return 0;
+    }
+    BulletinFeeder feeder(ctx, request,
+                          gridsPerBulletin(bulletinTypes[static_cast<std::size_t>(t)]),
+                          filePromptTitle);
+    int printed = 0;
+    try {
+        // 64-bit line count: a file may hold more lines than an int counts.
+        for (std::int64_t k = 1; !reader.AtEnd() && k <= request.last; ++k) {
+            if (k >= request.first) {
+                const int position = feeder.place(static_cast<int>(k));
+                if (position == 0)
+                    break;
+                ++printed;
+                for (const int n : externalGridNumbers(reader, file.replacement))
+                    pcochenumerosurgrille(ctx, bulletinTypes, n, position, t);
+            }
+            reader.ReadLine();
+        }
+    } catch (const std::exception &) {
+        showFailure(ctx.boxes, "Pimprimebulletinfichier");
     }
     ctx.printer.endDoc();
     return printed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bulletins/bulletintypes.h"
+#include "bulletins/externalgrids.h"
 #include "bulletins/printcontext.h"
 #include "engine/selection.h"
 
@@ -42,3 +43,12 @@ void pcochenumerosurgrille(PrintContext &ctx, const BulletinTypeTable &bulletinT
 int pimprimebulletin(PrintContext &ctx, BulletinTypeTable &bulletinTypes, Selection &s,
                      int method, int nbgrilles, const BulletinPrintRequest &request,
                      int gridsPerBulletinOverride);
+
+// Prints the grids of lines first..last of an external file (after its skipped lines) onto
+// bulletins of the request's type, each line's fields 1..6 marked in field order. The file is
+// opened before the print job starts, so a missing or unreadable file prints nothing. Any
+// failure (file, printer, bad type) shows the "Erreur dans Pimprimebulletinfichier" box; pages
+// already printed stay printed. Returns the number of lines printed, which the grid preview
+// shows as its rows 1..printed.
+int Pimprimebulletinfichier(PrintContext &ctx, const BulletinTypeTable &bulletinTypes,
+                            const ExternalGridFile &file, const BulletinPrintRequest &request);

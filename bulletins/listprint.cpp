@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,7 +15,7 @@ namespace {
 
 constexpr int titleMessage = 148;       // "LISTE DES BULLETINS"
 constexpr int saveTitleMessage = 151;   // "Indiquer le nom du fichier à enregistrer"
-const std::string listFont = "Times New Roman";
+constexpr const char *listFont = "Times New Roman";
 
 // Asks where to export; nullopt when the user cancels.
 std::optional<std::string> chooseExportFile(PrintContext &ctx, FileDialogs &dialogs)
@@ -127,6 +128,57 @@ void printGenerated(PrintContext &ctx, Selection &s, int method, int nbgrilles)
     ctx.printer.endDoc();
 }
 
+void exportExternal(PrintContext &ctx, FileDialogs &dialogs, const ExternalGridFile &file)
+{
+    const std::optional<std::string> target = chooseExportFile(ctx, dialogs);
+    if (!target)
+        return;
+    std::string bytes;
+    try {
+        TTextFile reader;
+        openExternalGrids(reader, file);
+        while (!reader.AtEnd()) {
+            bytes += exportLine(externalGridNumbers(reader, file.replacement)) + "\r\n";
+            reader.ReadLine();
+        }
+    } catch (const std::exception &) {
+        showFailure(ctx.boxes, "Pimprimelistebulletinfichier");
+        return;
+    }
+    if (!writeExport(*target, bytes))
+        showFailure(ctx.boxes, "Pimprimelistebulletinfichier");
+}
+
+void printExternal(PrintContext &ctx, const ExternalGridFile &file)
+{
+    TTextFile reader;
+    try {
+        openExternalGrids(reader, file);
+    } catch (const std::exception &) {
+        showFailure(ctx.boxes, "Pimprimelistebulletinfichier");
+        return;
+    }
+    if (!ctx.printer.beginDoc(ctx.message(titleMessage))) {
+        showFailure(ctx.boxes, "Pimprimelistebulletinfichier");
+        return;
+    }
+    try {
+        ListPage page(ctx);
+        for (std::int64_t k = 1; !reader.AtEnd(); ++k) {
+            std::string line = std::to_string(k) + " :";
+            for (const int n : externalGridNumbers(reader, file.replacement))
+                line += " " + std::to_string(n);
+            const int y = page.nextLine();
+            ctx.printer.textOut(10, y, line);
+            page.advance(1);
+            reader.ReadLine();
+        }
+    } catch (const std::exception &) {
+        showFailure(ctx.boxes, "Pimprimelistebulletinfichier");
+    }
+    ctx.printer.endDoc();
+}
+
 } // namespace
 
 void pimprimelistebulletin(PrintContext &ctx, FileDialogs &dialogs, Selection &s, int method,
@@ -136,4 +188,13 @@ void pimprimelistebulletin(PrintContext &ctx, FileDialogs &dialogs, Selection &s
         exportGenerated(ctx, dialogs, s, method, nbgrilles);
     else
         printGenerated(ctx, s, method, nbgrilles);
+}
+
+void Pimprimelistebulletinfichier(PrintContext &ctx, FileDialogs &dialogs,
+                                  const ExternalGridFile &file, ListMode mode)
+{
+    if (mode == ListMode::Export)
+        exportExternal(ctx, dialogs, file);
+    else
+        printExternal(ctx, file);
 }

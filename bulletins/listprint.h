@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bulletins/externalgrids.h"
 #include "bulletins/printcontext.h"
 #include "engine/selection.h"
 #include "platform/filedialogs.h"
@@ -16,3 +17,11 @@ enum class ListMode {
 // pimprimelistebulletin" box shown. A printer that starts no job shows the same box.
 void pimprimelistebulletin(PrintContext &ctx, FileDialogs &dialogs, Selection &s, int method,
                            int nbgrilles, ListMode mode);
+
+// Lists the grids of an external file, one per line after its skipped lines, with fields 1..6
+// taken as numbers through its replacement map. Export asks for the target first: cancelling
+// does nothing; the target is written whole only when the source was read to its end. Any
+// failure (source missing or unreadable, target not writable, printer) shows the "Erreur dans
+// Pimprimelistebulletinfichier" box; a source that cannot be opened starts no print job.
+void Pimprimelistebulletinfichier(PrintContext &ctx, FileDialogs &dialogs,
+                                  const ExternalGridFile &file, ListMode mode);

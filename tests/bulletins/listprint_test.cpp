@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <initializer_list>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +21,7 @@ namespace {
 
 using Op = RecordingPrinter::Op;
 using Record = RecordingPrinter::Record;
+using PageAndY = std::vector<std::pair<int, int>>;
 
 // The numbers of the worked example of method 1 (11 positions, 11 grids).
 const std::initializer_list<int> elevenNumbers{3, 7, 12, 18, 22, 25, 31, 36, 40, 44, 49};
@@ -37,9 +38,10 @@ const std::string workedExampleExport = " 7, 12, 18, 25, 31, 40\r\n"
                                         " 3, 7, 18, 22, 31, 49\r\n"
                                         " 3, 7, 12, 22, 25, 36\r\n";
 
-// A list run over the recording printer (page 4800 x 6600, characters 10 wide and 20 high),
-// with the save dialog answering the given file.
+// A list run over the recording printer (page 4800 x 6600, characters 10 wide and 20 high:
+// line height 30, first body line at 50 + 20 + 2 x 30 = 130), exporting to out.txt.
 struct ListBench {
+    TestFolder folder;
     RecordingPrinter printer;
     FakeMessageBoxes boxes;
     FakeFileDialogs dialogs;
@@ -51,325 +53,316 @@ struct ListBench {
                      [this](int n) { return pgloretlibmessage(n, language); },
                      [this] { ++expansions; }};
 
-    void tick(std::initializer_list<int> numbers)
+    explicit ListBench(std::initializer_list<int> numbers = elevenNumbers)
     {
         for (const int n : numbers)
             basculecoche(selection, n);
         pconstruitnumsel(selection);
+        dialogs.answers = {out().string()};
     }
 
-    void run(int method, int nbgrilles, ListMode mode)
+    std::filesystem::path out() const { return folder.file("out.txt"); }
+
+    void run(ListMode mode, int method = 1, int nbgrilles = 11)
     {
         pimprimelistebulletin(ctx, dialogs, selection, method, nbgrilles, mode);
     }
 
-    // Texts written at one x, in order.
-    std::vector<Record> textsAt(int x) const
+    // Texts of the body line at y other than its grid number, with their x.
+    std::vector<std::pair<int, std::string>> numbersAt(int y) const
     {
-        std::vector<Record> found;
+        std::vector<std::pair<int, std::string>> found;
         for (const Record &r : printer.of(Op::Text)) {
-            if (r.x == x)
-                found.push_back(r);
+            if (r.y == y && r.x != 10)
+                found.emplace_back(r.x, r.text);
         }
         return found;
     }
-};
 
-std::size_t entries(const std::filesystem::path &folder)
-{
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
-                                                  std::filesystem::directory_iterator()));
-}
+    // Pages and heights of the lines written at the left margin.
+    PageAndY linesAtTheMargin() const
+    {
+        PageAndY found;
+        for (const Record &r : printer.of(Op::Text)) {
+            if (r.x == 10)
+                found.emplace_back(r.page, r.y);
+        }
+        return found;
+    }
+
+    std::size_t filesInFolder() const
+    {
+        const std::filesystem::directory_iterator entries(folder.path());
+        return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+    }
+
+    void expectFailureBox(const std::string &procedure) const
+    {
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].title, "Erreur dans " + procedure);
+        EXPECT_EQ(boxes.boxes[0].body, "Erreur");
+        EXPECT_EQ(boxes.boxes[0].buttons, BoxButtons::Ok);
+    }
+};
 
 } // namespace
 
-TEST(ListExport, WritesOneLinePerGridWithCrLf)
+TEST(ListExport, WritesOneLinePerGridWithCrLfOverAnyOldFile)
 {
-    TestFolder folder;
     ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.dialogs.answers = {folder.file("grids.txt").string()};
-    bench.run(1, 11, ListMode::Export);
-    EXPECT_EQ(readBytes(folder.file("grids.txt")), workedExampleExport);
+    writeBytes(bench.out(), std::string(5000, 'o'));
+    bench.run(ListMode::Export);
+    EXPECT_EQ(readBytes(bench.out()), workedExampleExport);
     EXPECT_TRUE(bench.boxes.boxes.empty());
     EXPECT_TRUE(bench.printer.records.empty());
+    EXPECT_EQ(bench.expansions, 11);
 }
 
-TEST(ListExport, MethodOfThreeGridsGivesThreeLinesStartingWithABlank)
+TEST(ListExport, MethodOfThreeGridsGivesThreeLines)
 {
-    TestFolder folder;
-    ListBench bench;
-    bench.tick({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    bench.dialogs.answers = {folder.file("five.txt").string()};
-    bench.run(5, 3, ListMode::Export);
-    const std::string bytes = readBytes(folder.file("five.txt"));
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < bytes.size();) {
-        const std::size_t end = bytes.find("\r\n", start);
-        ASSERT_NE(end, std::string::npos);
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
+    ListBench bench({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    bench.run(ListMode::Export, 5, 3);
+    const std::string bytes = readBytes(bench.out());
+    std::size_t lines = 0;
+    for (std::size_t start = 0; start < bytes.size(); start = bytes.find("\r\n", start) + 2) {
+        EXPECT_EQ(bytes[start], ' ');
+        ++lines;
     }
-    ASSERT_EQ(lines.size(), 3u);
-    for (const std::string &line : lines)
-        EXPECT_EQ(line.substr(0, 1), " ");
+    EXPECT_EQ(lines, 3u);
 }
 
 TEST(ListExport, KeepsOnlyNumbersUpToFortyNine)
 {
-    TestFolder folder;
-    ListBench bench;
-    bench.tick({40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50});
-    bench.dialogs.answers = {folder.file("high.txt").string()};
-    bench.run(1, 11, ListMode::Export);
-    const std::string bytes = readBytes(folder.file("high.txt"));
+    ListBench bench({40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50});
+    bench.run(ListMode::Export);
     const std::string firstThree = " 41, 42, 43, 45, 46, 48\r\n"
                                    " 42, 43, 44, 46, 47, 49\r\n"
                                    " 43, 44, 45, 47, 48\r\n";
-    EXPECT_EQ(bytes.substr(0, firstThree.size()), firstThree);
+    EXPECT_EQ(readBytes(bench.out()).substr(0, firstThree.size()), firstThree);
 }
 
 TEST(ListExport, AsksForTheFileWithTheSaveDialogsSettings)
 {
-    TestFolder folder;
     ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.dialogs.answers = {folder.file("grids.txt").string()};
-    bench.run(1, 11, ListMode::Export);
+    bench.run(ListMode::Export);
     ASSERT_EQ(bench.dialogs.saved.size(), 1u);
     const FileDialogOptions &options = bench.dialogs.saved[0];
     EXPECT_EQ(options.title, "Indiquer le nom du fichier à enregistrer");
     EXPECT_EQ(options.filter, "mirazol (*.txt)|*.txt");
     EXPECT_EQ(options.defaultExtension, "txt");
-    EXPECT_EQ(options.initialName, "");
     EXPECT_TRUE(options.hideReadOnly);
     EXPECT_TRUE(options.pathMustExist);
     EXPECT_FALSE(options.fileMustExist);
-    EXPECT_TRUE(bench.dialogs.opened.empty());
 }
 
-TEST(ListExport, CancelledDialogWritesNothingAndSaysNothing)
+TEST(ListExport, CancelledDialogDoesNothingSilently)
 {
     ListBench bench;
-    bench.tick(elevenNumbers);
+    bench.dialogs.answers.clear();
     bench.selection.grillecourante = 5;
-    bench.run(1, 11, ListMode::Export);
-    EXPECT_EQ(bench.dialogs.saved.size(), 1u);
+    bench.run(ListMode::Export);
     EXPECT_TRUE(bench.boxes.boxes.empty());
     EXPECT_EQ(bench.expansions, 0);
     EXPECT_EQ(bench.selection.grillecourante, 5);
-}
-
-TEST(ListExport, ReplacesAnExistingFileWithoutAsking)
-{
-    TestFolder folder;
-    writeBytes(folder.file("grids.txt"), std::string(5000, 'o'));
-    ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.dialogs.answers = {folder.file("grids.txt").string()};
-    bench.run(1, 11, ListMode::Export);
-    EXPECT_EQ(readBytes(folder.file("grids.txt")), workedExampleExport);
-    EXPECT_TRUE(bench.boxes.boxes.empty());
+    EXPECT_EQ(bench.filesInFolder(), 0u);
 }
 
 TEST(ListExport, FailedWriteKeepsTheOldFileAndIsReported)
 {
-    TestFolder folder;
-    writeBytes(folder.file("grids.txt"), "previous");
     ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.dialogs.answers = {folder.file("grids.txt").string()};
+    writeBytes(bench.out(), "previous");
     {
         FileSizeLimit limit(64);
-        bench.run(1, 11, ListMode::Export);
+        bench.run(ListMode::Export);
     }
-    EXPECT_EQ(readBytes(folder.file("grids.txt")), "previous");
-    EXPECT_EQ(entries(folder.path()), 1u);
-    ASSERT_EQ(bench.boxes.boxes.size(), 1u);
-    EXPECT_EQ(bench.boxes.boxes[0].title, "Erreur dans pimprimelistebulletin");
-    EXPECT_EQ(bench.boxes.boxes[0].body, "Erreur");
-    EXPECT_EQ(bench.boxes.boxes[0].buttons, BoxButtons::Ok);
-}
-
-TEST(ListExport, FolderStandingAtTheTargetIsReported)
-{
-    TestFolder folder;
-    std::filesystem::create_directory(folder.file("grids.txt"));
-    ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.dialogs.answers = {folder.file("grids.txt").string()};
-    bench.run(1, 11, ListMode::Export);
-    EXPECT_TRUE(std::filesystem::is_directory(folder.file("grids.txt")));
-    EXPECT_EQ(entries(folder.path()), 1u);
-    ASSERT_EQ(bench.boxes.boxes.size(), 1u);
-    EXPECT_EQ(bench.boxes.boxes[0].title, "Erreur dans pimprimelistebulletin");
-}
-
-TEST(ListExport, WalksEveryGridOfTheMethod)
-{
-    TestFolder folder;
-    ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.dialogs.answers = {folder.file("grids.txt").string()};
-    bench.run(1, 11, ListMode::Export);
-    EXPECT_EQ(bench.expansions, 11);
-    EXPECT_EQ(bench.selection.grillecourante, 1);
-    EXPECT_EQ(bench.selection.methodecourante, 1);
-    EXPECT_EQ(bench.selection.nbgrillescourant, 11);
+    EXPECT_EQ(readBytes(bench.out()), "previous");
+    EXPECT_EQ(bench.filesInFolder(), 1u);
+    bench.expectFailureBox("pimprimelistebulletin");
 }
 
 TEST(ListPrint, TitleIsCentredByTheWidthOfTheFrenchTitle)
 {
     ListBench bench;
     bench.language = 2;
-    bench.tick(elevenNumbers);
-    bench.run(1, 11, ListMode::Print);
+    bench.printer.width = 4801;
+    bench.run(ListMode::Print);
     const std::vector<Record> texts = bench.printer.of(Op::Text);
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0].text, "TICKETS  LIST");
-    // "LISTE DES BULLETINS" is 19 characters of 10 units: (4800 - 190) / 2.
-    EXPECT_EQ(texts[0].x, 2305);
-    EXPECT_EQ(texts[0].y, 50);
-}
-
-TEST(ListPrint, TitleWidthIsTruncatedWhenHalved)
-{
-    ListBench bench;
-    bench.printer.width = 4801;
-    bench.tick(elevenNumbers);
-    bench.run(1, 11, ListMode::Print);
-    ASSERT_FALSE(bench.printer.of(Op::Text).empty());
-    EXPECT_EQ(bench.printer.of(Op::Text)[0].x, 2305);
-    EXPECT_EQ(bench.printer.of(Op::Text)[0].text, "LISTE DES BULLETINS");
-}
-
-TEST(ListPrint, UsesTheTitleFontThenTheBodyFont)
-{
-    ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.run(1, 11, ListMode::Print);
+    // "LISTE DES BULLETINS": 19 characters of 10 units; (4801 - 190) / 2 truncated.
+    EXPECT_EQ(std::make_pair(texts[0].x, texts[0].y), std::make_pair(2305, 50));
     const std::vector<Record> fonts = bench.printer.of(Op::Font);
     ASSERT_EQ(fonts.size(), 2u);
-    EXPECT_EQ(fonts[0].text, "Times New Roman");
-    EXPECT_EQ(fonts[0].value, 24);
-    EXPECT_FALSE(fonts[0].bold);
-    EXPECT_EQ(fonts[1].text, "Times New Roman");
-    EXPECT_EQ(fonts[1].value, 10);
-    EXPECT_FALSE(fonts[1].bold);
-    EXPECT_EQ(bench.printer.records[0].op, Op::BeginDoc);
+    EXPECT_EQ(std::make_pair(fonts[0].text, fonts[0].value),
+              std::make_pair(std::string("Times New Roman"), 24));
+    EXPECT_EQ(std::make_pair(fonts[1].text, fonts[1].value),
+              std::make_pair(std::string("Times New Roman"), 10));
+}
+
+TEST(ListPrint, GridNumberThenNumbersInColumnsFourCharactersApart)
+{
+    ListBench bench;
+    bench.run(ListMode::Print);
+    const std::vector<Record> numbers = bench.printer.of(Op::Text);
+    EXPECT_EQ(numbers.at(1).text, "1");
+    EXPECT_EQ(std::make_pair(numbers.at(1).x, numbers.at(1).y), std::make_pair(10, 130));
+    EXPECT_EQ(bench.numbersAt(130), (std::vector<std::pair<int, std::string>>{
+                                        {60, "7"}, {100, "12"}, {140, "18"},
+                                        {180, "25"}, {220, "31"}, {260, "40"}}));
     EXPECT_EQ(bench.printer.records.back().op, Op::EndDoc);
-}
-
-TEST(ListPrint, GridNumbersGoDownInDoubleSpacing)
-{
-    ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.run(1, 11, ListMode::Print);
-    const std::vector<Record> numbers = bench.textsAt(10);
-    ASSERT_EQ(numbers.size(), 11u);
-    // Line height 20 + 10; first line 50 + 20 (title) + 2 x 30.
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        EXPECT_EQ(numbers[i].text, std::to_string(i + 1));
-        EXPECT_EQ(numbers[i].y, 130 + 60 * static_cast<int>(i));
-    }
-}
-
-TEST(ListPrint, NumbersStandInColumnsFourCharactersApart)
-{
-    ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.run(1, 11, ListMode::Print);
-    std::vector<std::pair<int, std::string>> firstLine;
-    for (const Record &r : bench.printer.of(Op::Text)) {
-        if (r.y == 130 && r.x != 10)
-            firstLine.emplace_back(r.x, r.text);
-    }
-    const std::vector<std::pair<int, std::string>> expected{
-        {60, "7"}, {100, "12"}, {140, "18"}, {180, "25"}, {220, "31"}, {260, "40"}};
-    EXPECT_EQ(firstLine, expected);
 }
 
 TEST(ListPrint, LeavesOutNumbersAboveFortyNine)
 {
-    ListBench bench;
-    bench.tick({40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50});
-    bench.run(1, 11, ListMode::Print);
-    std::vector<std::pair<int, std::string>> thirdLine;
-    for (const Record &r : bench.printer.of(Op::Text)) {
-        if (r.y == 250 && r.x != 10)
-            thirdLine.emplace_back(r.x, r.text);
-    }
-    const std::vector<std::pair<int, std::string>> expected{
-        {60, "43"}, {100, "44"}, {140, "45"}, {180, "47"}, {220, "48"}};
-    EXPECT_EQ(thirdLine, expected);
+    ListBench bench({40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50});
+    bench.run(ListMode::Print);
+    // Grid 3 (43 44 45 47 48 50), double spacing: y = 130 + 2 x 60.
+    EXPECT_EQ(bench.numbersAt(250), (std::vector<std::pair<int, std::string>>{
+                                        {60, "43"}, {100, "44"}, {140, "45"},
+                                        {180, "47"}, {220, "48"}}));
 }
 
-TEST(ListPrint, FullPageGoesOnWithARuleUnderTheTopMargin)
+TEST(ListPrint, FullPageGoesOnUnderARule)
 {
     ListBench bench;
-    // Lines at 130, 190, 250 and 310; after 310 the next would stand past 400 - 3 x 30.
+    // After the line at 310 the next would stand below 400 - 3 x 30.
     bench.printer.height = 400;
-    bench.tick(elevenNumbers);
-    bench.run(1, 11, ListMode::Print);
-    EXPECT_EQ(bench.printer.of(Op::NewPage).size(), 2u);
-    std::vector<std::pair<int, int>> pageAndY;
-    for (const Record &r : bench.textsAt(10))
-        pageAndY.emplace_back(r.page, r.y);
-    const std::vector<std::pair<int, int>> expected{{1, 130}, {1, 190}, {1, 250}, {1, 310},
-                                                    {2, 120}, {2, 180}, {2, 240}, {2, 300},
-                                                    {3, 120}, {3, 180}, {3, 240}};
-    EXPECT_EQ(pageAndY, expected);
+    bench.run(ListMode::Print);
+    EXPECT_EQ(bench.linesAtTheMargin(),
+              (PageAndY{{1, 130}, {1, 190}, {1, 250}, {1, 310}, {2, 120}, {2, 180},
+                        {2, 240}, {2, 300}, {3, 120}, {3, 180}, {3, 240}}));
     const std::vector<Record> rules = bench.printer.of(Op::Line);
     ASSERT_EQ(rules.size(), 2u);
-    for (const Record &rule : rules) {
-        EXPECT_EQ(rule.x, 10);
-        EXPECT_EQ(rule.y, 110);
-        EXPECT_EQ(rule.x2, 570);
-        EXPECT_EQ(rule.y2, 110);
-    }
     EXPECT_EQ(rules[0].page, 2);
-    EXPECT_EQ(rules[1].page, 3);
-    const std::vector<Record> pens = bench.printer.of(Op::PenWidth);
-    ASSERT_FALSE(pens.empty());
-    EXPECT_EQ(pens.back().value, 10);
+    EXPECT_EQ(std::make_pair(rules[0].x, rules[0].y), std::make_pair(10, 110));
+    EXPECT_EQ(std::make_pair(rules[0].x2, rules[0].y2), std::make_pair(570, 110));
+    EXPECT_EQ(bench.printer.of(Op::PenWidth).back().value, 10);
 }
 
 TEST(ListPrint, NoPageIsStartedAfterTheLastLine)
 {
-    ListBench bench;
+    ListBench bench({1, 2, 3, 4, 5, 6, 7, 8, 9});
     bench.printer.height = 400;
-    bench.tick({1, 2, 3, 4, 5, 6, 7, 8, 9});
     // Method 4: 8 grids, the eighth line filling the second page.
-    bench.run(4, 8, ListMode::Print);
-    EXPECT_EQ(bench.textsAt(10).size(), 8u);
+    bench.run(ListMode::Print, 4, 8);
+    EXPECT_EQ(bench.linesAtTheMargin().size(), 8u);
     EXPECT_EQ(bench.printer.of(Op::NewPage).size(), 1u);
-    EXPECT_EQ(bench.printer.of(Op::Line).size(), 1u);
 }
 
 TEST(ListPrint, UnavailablePrinterIsReported)
 {
     ListBench bench;
     bench.printer.failBeginDoc = true;
-    bench.tick(elevenNumbers);
-    bench.run(1, 11, ListMode::Print);
+    bench.run(ListMode::Print);
     EXPECT_TRUE(bench.printer.records.empty());
-    ASSERT_EQ(bench.boxes.boxes.size(), 1u);
-    EXPECT_EQ(bench.boxes.boxes[0].title, "Erreur dans pimprimelistebulletin");
-    EXPECT_EQ(bench.boxes.boxes[0].body, "Erreur");
+    bench.expectFailureBox("pimprimelistebulletin");
 }
 
-TEST(ListPrint, LeavesTheLastGridExpanded)
-{
-    ListBench bench;
-    bench.tick(elevenNumbers);
-    bench.run(1, 11, ListMode::Print);
-    EXPECT_EQ(bench.expansions, 11);
-    EXPECT_EQ(bench.selection.grillecourante, 1);
-    EXPECT_EQ(bench.selection.methodecourante, 1);
-    std::vector<int> last;
-    for (int n = 1; n <= 99; ++n) {
-        if (bench.selection.tabgrille[static_cast<std::size_t>(n)] == 1)
-            last.push_back(n);
+namespace {
+
+// An external file grids.csv in the bench's folder.
+struct ExternalBench : ListBench {
+    ExternalGridFile file;
+
+    ExternalBench(const std::string &content, const std::string &separator)
+    {
+        writeBytes(folder.file("grids.csv"), content);
+        file.fileName = folder.file("grids.csv").string();
+        file.separator = separator;
     }
-    EXPECT_EQ(last, (std::vector<int>{3, 7, 12, 22, 25, 36}));
+
+    void run(ListMode mode) { Pimprimelistebulletinfichier(ctx, dialogs, file, mode); }
+
+    std::string exported()
+    {
+        run(ListMode::Export);
+        return readBytes(out());
+    }
+};
+
+} // namespace
+
+struct ExternalLineCase {
+    const char *name;
+    const char *line;
+    const char *separator;
+    const char *exported;
+};
+
+class ExternalLine : public ::testing::TestWithParam<ExternalLineCase> {};
+
+TEST_P(ExternalLine, ExportsTheIntegersOfFieldsOneToSix)
+{
+    ExternalBench bench(std::string(GetParam().line) + "\r\n", GetParam().separator);
+    EXPECT_EQ(bench.exported(), std::string(GetParam().exported) + "\r\n");
+    EXPECT_TRUE(bench.boxes.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ExternalLine,
+    ::testing::Values(
+        ExternalLineCase{"LetterFieldPassedOver", "A;3;7;12;25;33", ";", " 3, 7, 12, 25, 33"},
+        ExternalLineCase{"DateFieldPassedOver", "05/01/2024,3,7,12,25,33", ",",
+                         " 3, 7, 12, 25, 33"},
+        ExternalLineCase{"FieldsAfterTheSixthNeverRead", "2024-01-05 1 2 3 4 5 6", " ",
+                         " 1, 2, 3, 4, 5"},
+        ExternalLineCase{"AboveHundredKeptAsRead", "101;0;-5", ";", " 101, 0, -5"},
+        ExternalLineCase{"EmptySeparatorMeansBlank", "4 9 16", "", " 4, 9, 16"},
+        ExternalLineCase{"OnlyTheFirstCharacterSeparates", "4;9;16", ";,", " 4, 9, 16"},
+        ExternalLineCase{"NoNumberGivesAnEmptyLine", "a;b;c", ";", ""}),
+    [](const ::testing::TestParamInfo<ExternalLineCase> &row) {
+        return std::string(row.param.name);
+    });
+
+TEST(ExternalExport, ReplacesNumbersOneToHundredThroughTheMap)
+{
+    ExternalBench bench("1;3;100;101\n", ";");
+    bench.file.replacement[1] = 49;
+    bench.file.replacement[3] = 30;
+    bench.file.replacement[100] = 7;
+    EXPECT_EQ(bench.exported(), " 49, 30, 7, 101\r\n");
+}
+
+TEST(ExternalExport, MissingSourceIsReportedAndWritesNothing)
+{
+    ExternalBench bench("", ";");
+    bench.file.fileName = bench.folder.file("missing.csv").string();
+    writeBytes(bench.out(), "previous");
+    EXPECT_EQ(bench.exported(), "previous");
+    bench.expectFailureBox("Pimprimelistebulletinfichier");
+}
+
+TEST(ExternalExport, FailedWriteKeepsTheOldFileAndIsReported)
+{
+    ExternalBench bench("3;7;12;25;33;41\n1;2;3;4;5;6\n4;5;6;7;8;9\n", ";");
+    writeBytes(bench.out(), "previous");
+    {
+        FileSizeLimit limit(40);
+        bench.run(ListMode::Export);
+    }
+    EXPECT_EQ(readBytes(bench.out()), "previous");
+    EXPECT_EQ(bench.filesInFolder(), 2u);
+    bench.expectFailureBox("Pimprimelistebulletinfichier");
+}
+
+TEST(ExternalPrint, NumbersTheKeptLinesFromOneInSingleSpacing)
+{
+    ExternalBench bench("a\nb\n3;7;12;25;33;41\n5;x;9\n", ";");
+    bench.file.skip = 2;
+    bench.run(ListMode::Print);
+    const std::vector<Record> texts = bench.printer.of(Op::Text);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, "LISTE DES BULLETINS");
+    EXPECT_EQ(texts[1].text, "1 : 3 7 12 25 33 41");
+    EXPECT_EQ(texts[2].text, "2 : 5 9");
+    EXPECT_EQ(bench.linesAtTheMargin(), (PageAndY{{1, 130}, {1, 160}}));
+}
+
+TEST(ExternalPrint, MissingSourceStartsNoPrintJob)
+{
+    ExternalBench bench("", ";");
+    bench.file.fileName = bench.folder.file("missing.csv").string();
+    bench.run(ListMode::Print);
+    EXPECT_TRUE(bench.printer.records.empty());
+    bench.expectFailureBox("Pimprimelistebulletinfichier");
 }
