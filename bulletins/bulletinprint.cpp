@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int promptMessage = 115;          // "Insérez le prochain bulletin et appuyer sur OK"
-constexpr int generatedPromptTitle = 58;    // "Imprimer les tickets"
-constexpr int filePromptTitle = 130;        // "Impression"
+constexpr int promptMessage = 115;        // "Insérez le prochain bulletin et appuyer sur OK"
+constexpr int generatedPromptTitle = 58;  // "Imprimer les tickets"
+constexpr int filePromptTitle = 130;      // "Impression"
 
 int saturated(double value)
 {
@@ -90,7 +90,7 @@ private:
     int m_position = 0;
 };
 
-} // namespace
+}  // namespace
 
 int pconvertitcm(PrintContext &ctx, Axis axis, double cm)
 {
@@ -103,8 +103,8 @@ int pconvertitcm(PrintContext &ctx, Axis axis, double cm)
     return saturated(std::nearbyint(cm / 2.54 * dpi - offset + shiftMm / 10 / 2.54 * dpi));
 }
 
-void pcochenumerosurgrille(PrintContext &ctx, const BulletinTypeTable &bulletinTypes, int n,
-                           int p, int t)
+void pcochenumerosurgrille(PrintContext &ctx, const BulletinTypeTable &bulletinTypes, int n, int p,
+                           int t)
 {
     if (!isBulletinType(t)) {
         showFailure(ctx.boxes, "pcochenumerosurgrille");
@@ -134,8 +134,8 @@ void pcochenumerosurgrille(PrintContext &ctx, const BulletinTypeTable &bulletinT
     }
 }
 
-int pimprimebulletin(PrintContext &ctx, BulletinTypeTable &bulletinTypes, Selection &s,
-                     int method, int nbgrilles, const BulletinPrintRequest &request,
+int pimprimebulletin(PrintContext &ctx, BulletinTypeTable &bulletinTypes, Selection &s, int method,
+                     int nbgrilles, const BulletinPrintRequest &request,
                      int gridsPerBulletinOverride)
 {
     const int t = request.bulletinType;
@@ -161,8 +161,7 @@ int pimprimebulletin(PrintContext &ctx, BulletinTypeTable &bulletinTypes, Select
     BulletinFeeder feeder(ctx, request, perBulletin, generatedPromptTitle);
     int printed = 0;
     for (int g = first; g <= last; ++g) {
-        if (pdeveloppegrille(s, g) && ctx.gridExpanded)
-            ctx.gridExpanded();
+        pdeveloppegrille(s, g);
         const int position = feeder.place(g);
         if (position == 0)
             break;

@@ -18,7 +18,7 @@ enum class PrintMode {
 struct BulletinPrintRequest {
     int bulletinType = 0;  // 1..29
     PrintMode mode = PrintMode::AllAtOnce;
-    int first = 1;         // grids first..last, 1-based, inclusive
+    int first = 1;  // grids first..last, 1-based, inclusive
     int last = 0;
     bool numbered = false;  // write the first grid number of each bulletin in the page corner
 };
@@ -31,8 +31,8 @@ int pconvertitcm(PrintContext &ctx, Axis axis, double cm);
 // Draws the mark of number n of the grid at position p (1-based) of the current bulletin of
 // type t. Any n is marked where the layout puts it; a t outside 1..29 shows the "Erreur dans
 // pcochenumerosurgrille" box and draws nothing.
-void pcochenumerosurgrille(PrintContext &ctx, const BulletinTypeTable &bulletinTypes, int n,
-                           int p, int t);
+void pcochenumerosurgrille(PrintContext &ctx, const BulletinTypeTable &bulletinTypes, int n, int p,
+                           int t);
 
 // Prints grids first..last of `method` (its grid count `nbgrilles`) expanded over the ticked
 // numbers onto bulletins, in one print job; the whole method when the range does not fit.
@@ -40,8 +40,8 @@ void pcochenumerosurgrille(PrintContext &ctx, const BulletinTypeTable &bulletinT
 // bulletin. Cancel at the next-bulletin prompt ends the run, no further page being started.
 // No job (printer unavailable) or a bad type shows the "Erreur dans pimprimebulletin" box.
 // Returns the number of grids printed.
-int pimprimebulletin(PrintContext &ctx, BulletinTypeTable &bulletinTypes, Selection &s,
-                     int method, int nbgrilles, const BulletinPrintRequest &request,
+int pimprimebulletin(PrintContext &ctx, BulletinTypeTable &bulletinTypes, Selection &s, int method,
+                     int nbgrilles, const BulletinPrintRequest &request,
                      int gridsPerBulletinOverride);
 
 // Prints the grids of lines first..last of an external file (after its skipped lines) onto

@@ -42,12 +42,12 @@ enum class MarkKind {
 // One bulletin layout. Distances are centimetres on the paper, measured from its top-left
 // corner.
 struct TBulletinType {
-    std::string name;          // as the lists show it, trailing blanks included
-    double left = 0;           // x of the first number cell of the first grid
-    double top = 0;            // y of the first number cell of the first grid
-    double cellWidth = 0;      // between two adjacent number cells of a grid
+    std::string name;      // as the lists show it, trailing blanks included
+    double left = 0;       // x of the first number cell of the first grid
+    double top = 0;        // y of the first number cell of the first grid
+    double cellWidth = 0;  // between two adjacent number cells of a grid
     double cellHeight = 0;
-    double gridStepX = 0;      // between two adjacent grids of the bulletin
+    double gridStepX = 0;  // between two adjacent grids of the bulletin
     double gridStepY = 0;
     std::int32_t gridsAcross = 0;
     std::int32_t gridRows = 0;  // 0: a single row

@@ -1,6 +1,6 @@
 #include "bulletins/externalgrids.h"
 
-#include "support/numerictext.h"
+#include "storage/numerictext.h"
 
 #include <cstddef>
 #include <optional>

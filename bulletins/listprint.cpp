@@ -1,7 +1,7 @@
 #include "bulletins/listprint.h"
 
 #include "bulletins/gridlines.h"
-#include "support/safefile.h"
+#include "storage/safefile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int titleMessage = 148;       // "LISTE DES BULLETINS"
-constexpr int saveTitleMessage = 151;   // "Indiquer le nom du fichier à enregistrer"
+constexpr int titleMessage = 148;      // "LISTE DES BULLETINS"
+constexpr int saveTitleMessage = 151;  // "Indiquer le nom du fichier à enregistrer"
 constexpr const char *listFont = "Times New Roman";
 
 // Asks where to export; nullopt when the user cancels.
@@ -95,7 +95,7 @@ void exportGenerated(PrintContext &ctx, FileDialogs &dialogs, Selection &s, int 
     if (!file)
         return;
     std::string bytes;
-    for (const std::string &line : exportLines(s, method, nbgrilles, ctx.gridExpanded))
+    for (const std::string &line : exportLines(s, method, nbgrilles))
         bytes += line + "\r\n";
     if (!writeExport(*file, bytes))
         showFailure(ctx.boxes, "pimprimelistebulletin");
@@ -111,8 +111,7 @@ void printGenerated(PrintContext &ctx, Selection &s, int method, int nbgrilles)
     const int w = page.charWidth();
     pcommenceparcours(s, method, nbgrilles);
     for (int i = 1; i <= s.nbgrillescourant; ++i) {
-        if (pdeveloppegrille(s, i) && ctx.gridExpanded)
-            ctx.gridExpanded();
+        pdeveloppegrille(s, i);
         const int y = page.nextLine();
         ctx.printer.textOut(10, y, std::to_string(i));
         // Numbers in columns four characters apart, after the grid number.
@@ -179,7 +178,7 @@ void printExternal(PrintContext &ctx, const ExternalGridFile &file)
     ctx.printer.endDoc();
 }
 
-} // namespace
+}  // namespace
 
 void pimprimelistebulletin(PrintContext &ctx, FileDialogs &dialogs, Selection &s, int method,
                            int nbgrilles, ListMode mode)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "bulletins/gridlines.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
 #include "storage/paramrecord.h"
@@ -11,9 +10,8 @@
 // What the bulletin and list routines print and report with. The caller owns every object and
 // keeps it alive for the call.
 struct PrintContext {
-    Printer &printer;              // the default printer, one job per run
-    MessageBoxes &boxes;           // failure boxes and the next-bulletin prompt
-    const TParamRecord &params;    // printer shifts in millimetres
+    Printer &printer;                         // the default printer, one job per run
+    MessageBoxes &boxes;                      // failure boxes and the next-bulletin prompt
+    const TParamRecord &params;               // printer shifts in millimetres
     std::function<std::string(int)> message;  // message n in the current language
-    GridExpanded gridExpanded = {};           // after each grid expansion, so the viewer follows
 };

@@ -2,7 +2,7 @@
 
 #include "engine/selection.h"
 #include "i18n/messagecatalogue.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakes/fakeplatform.h"
 #include "storage/paramrecord.h"
 #include "testfolder.h"
 
@@ -53,9 +53,7 @@ struct PrintBench {
     TParamRecord params;
     BulletinTypeTable types{};
     Selection selection;
-    int expansions = 0;
-    PrintContext ctx{printer, boxes, params, [](int n) { return pgloretlibmessage(n, 1); },
-                     [this] { ++expansions; }};
+    PrintContext ctx{printer, boxes, params, [](int n) { return pgloretlibmessage(n, 1); }};
 
     explicit PrintBench(int firstNumber = 1)
     {
@@ -112,7 +110,7 @@ std::pair<int, int> at(const Record &r)
     return {r.x, r.y};
 }
 
-} // namespace
+}  // namespace
 
 struct ConversionCase {
     const char *name;
@@ -329,7 +327,6 @@ TEST(BulletinPrint, LeavesTheConsumerStateOnTheLastPrintedGrid)
     EXPECT_EQ(bench.selection.grillecourante, 1);
     EXPECT_EQ(bench.selection.methodecourante, 30);
     EXPECT_EQ(bench.selection.nbgrillescourant, 30);
-    EXPECT_EQ(bench.expansions, 2);
     Selection expected = bench.selection;
     pdeveloppegrille(expected, 3);
     EXPECT_EQ(bench.selection.tabgrille, expected.tabgrille);
@@ -381,7 +378,7 @@ std::string sixNumberLines(int count)
     return content;
 }
 
-} // namespace
+}  // namespace
 
 struct FileLineCase {
     const char *name;

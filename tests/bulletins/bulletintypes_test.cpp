@@ -1,6 +1,6 @@
 #include "bulletins/bulletintypes.h"
 
-#include "platform/fakeplatform.h"
+#include "platform/fakes/fakeplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +31,13 @@ template <class Case> std::string rowName(const ::testing::TestParamInfo<Case> &
     return row.param.name;
 }
 
-} // namespace
+}  // namespace
 
 TEST(BulletinCatalogue, GridsPerBulletinCountZeroRowsAsOne)
 {
     const BulletinTypeTable types = catalogue();
-    const std::vector<int> expected{10, 6,  8,  14, 14, 7,  8,  8,  8, 10, 14, 8,  12, 5, 10,
-                                    5,  7,  8,  8,  14, 12, 12, 10, 8, 14, 3,  5,  12, 12};
+    const std::vector<int> expected{10, 6, 8, 14, 14, 7,  8,  8,  8, 10, 14, 8, 12, 5, 10,
+                                    5,  7, 8, 8,  14, 12, 12, 10, 8, 14, 3,  5, 12, 12};
     std::vector<int> perBulletin;
     for (int t = 1; t <= bulletinTypeCount; ++t)
         perBulletin.push_back(gridsPerBulletin(types[static_cast<std::size_t>(t)]));
@@ -174,8 +174,8 @@ TEST(BulletinTypeList, OffersTwentySevenTypesInAlphabeticalOrder)
     std::vector<int> indexes;
     for (const std::string &item : items)
         indexes.push_back(indexOf(item));
-    const std::vector<int> expected{11, 10, 2,  12, 13, 29, 28, 22, 21, 8,  9,  23, 1, 19,
-                                    4,  27, 7,  24, 15, 14, 26, 18, 5,  20, 25, 17, 16};
+    const std::vector<int> expected{11, 10, 2, 12, 13, 29, 28, 22, 21, 8,  9,  23, 1, 19,
+                                    4,  27, 7, 24, 15, 14, 26, 18, 5,  20, 25, 17, 16};
     EXPECT_EQ(indexes, expected);
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -214,14 +214,15 @@ TEST_P(ItemIndex, ReadsTheLastFourCharacters)
     EXPECT_EQ(indexOf(GetParam().item), GetParam().index);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Items, ItemIndex,
-    ::testing::Values(ItemCase{"TwoDigits", "ROUMANIA 6/49     29", 29},
-                      ItemCase{"OneDigit", "MAROC LOTO       7", 7},
-                      ItemCase{"ShortText", "12", 12}, ItemCase{"NoNumber", "MAROC LOTO", 0},
-                      ItemCase{"LettersBeforeDigit", "LOTab 5", 0},
-                      ItemCase{"Negative", "   -3", 0}, ItemCase{"NumberOfNoType", "  30", 0}),
-    rowName<ItemCase>);
+INSTANTIATE_TEST_SUITE_P(Items, ItemIndex,
+                         ::testing::Values(ItemCase{"TwoDigits", "ROUMANIA 6/49     29", 29},
+                                           ItemCase{"OneDigit", "MAROC LOTO       7", 7},
+                                           ItemCase{"ShortText", "12", 12},
+                                           ItemCase{"NoNumber", "MAROC LOTO", 0},
+                                           ItemCase{"LettersBeforeDigit", "LOTab 5", 0},
+                                           ItemCase{"Negative", "   -3", 0},
+                                           ItemCase{"NumberOfNoType", "  30", 0}),
+                         rowName<ItemCase>);
 
 TEST(ItemIndex, NoSelectedItemShowsTheBoxAndGivesZero)
 {
