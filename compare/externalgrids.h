@@ -1,0 +1,114 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TTextFile;
+
+// Entry n (1..100) is the number that stands for number n of an external grid file; index 0
+// holds 0 and is never used for replacement.
+using ReplacementMap = std::array<std::int32_t, 101>;
+
+// One replacement box of the wizard: its tag (the number it replaces) and its text.
+struct ReplacementBox {
+    int tag = 0;
+    std::string text;
+};
+
+// The map that replaces nothing: entry n holds n.
+ReplacementMap identityReplacement();
+
+// The replacement map of the boxes: every number stands for itself, except the tag of a box
+// whose tag lies in 1..100 and whose text is numeric, which stands for that value. Boxes with
+// other tags or with empty or non-numeric text change nothing.
+ReplacementMap pconstruitremplacement(std::span<const ReplacementBox> boxes);
+
+// The number that stands for v: map[v] when v lies in 1..100; 0, negative numbers and numbers
+// above 100 are never replaced.
+std::int32_t replacedNumber(const ReplacementMap &map, std::int32_t v);
+
+// Where the external grids come from, as the wizard's first page chose it.
+struct GridFileSource {
+    std::string fileName;
+    std::string separator;          // only its first character counts; empty stands for a blank
+    std::int32_t skipLines = 0;     // non-blank lines skipped at the top; negative counts as 0
+};
+
+// The lines to skip given by the text of the wizard's list: its value when numeric, else 0.
+std::int32_t skipLinesFromText(std::string_view text);
+
+// The field separator that a separator text stands for: its first character, a blank when the
+// text is empty.
+char separatorOf(std::string_view separator);
+
+// Opens the grid file of `source` in `reader` (its separator set) and skips the lines to skip;
+// blank lines count neither as skipped lines nor as grids. Throws ETextFileError when no file
+// name is given or when the file cannot be opened or read.
+void openGridFile(TTextFile &reader, const GridFileSource &source);
+
+// How a pass over a grid file ended: ok, or failed with the reader's message.
+struct GridFileOutcome {
+    bool ok = true;
+    std::string message;
+};
+
+// Text and title of the box that reports a failed preview.
+constexpr std::string_view previewFailureText = "Erreur";
+constexpr std::string_view previewFailureTitle = "Erreur dans pchargegrille";
+
+// Fields shown per grid line in the preview grids.
+constexpr int previewFieldCount = 10;
+
+// The content of a preview grid: a header row 0 that stays empty, then one row per line read,
+// with the row number in column 0 and the line's first ten fields in columns 1..10. Each row
+// keeps only the bytes of those fields; a cell's text is built when asked for.
+class GridPreview {
+public:
+    // Empties the preview, as when the grid is reset to its header and one empty row.
+    void clear();
+
+    // Grid lines loaded.
+    std::size_t lineCount() const;
+
+    // Rows the grid shows, header included: one more than the lines, and 2 when none.
+    std::size_t rowCount() const;
+
+    // Text of the cell in `column` (0..10) of `row` (1..lineCount()) as UTF-8: the row number
+    // in column 0, a field otherwise (as read, or trimmed and replaced when the preview was
+    // loaded so). Field bytes that are not UTF-8 are read as Windows-1252. Empty for the header
+    // row and for any cell outside the loaded rows and columns.
+    std::string cellText(int column, std::size_t row) const;
+
+    // Starts a load: no rows, fields joined by `separator`, shown as read or, with `replace`,
+    // trimmed and replaced through `map`.
+    void restart(char separator, bool replace, const ReplacementMap &map);
+
+    // Appends a row holding fields 1..10 of the reader's current line.
+    void addLine(const TTextFile &reader);
+
+private:
+    std::string_view rawField(int field, std::size_t row) const;
+
+    // Fields of every row joined by the separator, which no field holds; trailing empty
+    // fields are dropped. Row r spans m_ends[r - 1] (0 for the first) to m_ends[r].
+    std::string m_fields;
+    std::vector<std::size_t> m_ends;
+    char m_separator = ' ';
+    bool m_replace = false;
+    ReplacementMap m_map{};
+    // Reused while loading, so that adding a row allocates nothing once they have grown.
+    std::string m_line;
+    std::string m_field;
+};
+
+// Fills `preview` from the grid file of `source` (pchargegrille): at most `maxLines` lines,
+// all when maxLines is 0 or less; with `replace`, fields are shown trimmed and with numbers
+// 1..100 replaced through `map`, otherwise as read. On failure the rows loaded so far stay and
+// the outcome carries the reader's message.
+GridFileOutcome pchargegrille(GridPreview &preview, const GridFileSource &source,
+                              std::int32_t maxLines, const ReplacementMap &map, bool replace);
