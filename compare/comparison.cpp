@@ -3,8 +3,11 @@
 #include "storage/textfile.h"
 #include "support/numerictext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -31,22 +34,66 @@ std::size_t indexOf(Rank rank)
     return static_cast<std::size_t>(rank);
 }
 
-template <typename Integer> void appendDecimal(std::string &out, Integer n)
+// Room for "-", "0" and a 32-bit number with its sign, or for " ->" and a count.
+constexpr std::ptrdiff_t numberRoom = 16;
+
+// "00" to "99", two characters each.
+constexpr std::array<char, 200> digitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        pairs[2 * n] = static_cast<char>('0' + n / 10);
+        pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
+    }
+    return pairs;
+}();
+
+// Writes n (0..99) in decimal at `at`; returns the end. Grid numbers and counts are almost
+// always this small.
+inline char *writeSmall(char *at, std::uint32_t n)
 {
-    char digits[24];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, n);
-    out.append(digits, end);
+    const char *pair = digitPairs.data() + 2 * n;
+    if (n >= 10)
+        *at++ = pair[0];
+    *at++ = pair[1];
+    return at;
 }
 
-void appendOrdinalPrefix(std::string &out, std::size_t n)
+// Writes n in decimal at `at`, two digits at a time; returns the end.
+char *writeDecimal(char *at, std::int64_t n)
 {
-    out += "B.:";
+    if (n < 0)
+        return std::to_chars(at, at + 24, n).ptr;
+    auto rest = static_cast<std::uint64_t>(n);
+    char digits[20];
+    char *first = digits + sizeof digits;
+    while (rest >= 100) {
+        first -= 2;
+        std::copy_n(digitPairs.data() + 2 * (rest % 100), 2, first);
+        rest /= 100;
+    }
+    at = writeSmall(at, static_cast<std::uint32_t>(rest));
+    return std::copy(first, digits + sizeof digits, at);
+}
+
+// Writes a grid number or a count: the short way when it lies in 0..99.
+inline char *writeNumber(char *at, std::int64_t n)
+{
+    return n >= 0 && n < 100 ? writeSmall(at, static_cast<std::uint32_t>(n)) : writeDecimal(at, n);
+}
+
+// Writes "B.:", n padded to three digits, and " :" at `at`; returns the end.
+char *writeOrdinalPrefix(char *at, std::size_t n)
+{
+    constexpr std::string_view head = "B.:";
+    at = std::copy(head.begin(), head.end(), at);
     if (n < 10)
-        out += "00";
-    else if (n < 100)
-        out += '0';
-    appendDecimal(out, n);
-    out += " :";
+        *at++ = '0';
+    if (n < 100)
+        *at++ = '0';
+    at = writeDecimal(at, static_cast<std::int64_t>(n));
+    *at++ = ' ';
+    *at++ = ':';
+    return at;
 }
 
 bool isDrawnNumber(std::int32_t v)
@@ -54,13 +101,12 @@ bool isDrawnNumber(std::int32_t v)
     return v >= 1 && v <= 99;
 }
 
-} // namespace
+}  // namespace
 
 std::string ordinalPrefix(std::size_t n)
 {
-    std::string prefix;
-    appendOrdinalPrefix(prefix, n);
-    return prefix;
+    char text[32];
+    return std::string(text, writeOrdinalPrefix(text, n));
 }
 
 std::optional<Rank> rankOf(std::int32_t k, bool complementary)
@@ -162,6 +208,12 @@ void ComparisonList::addLine(std::span<const std::int32_t> numbers)
         m_counters.add(*rank);
 }
 
+void ComparisonList::reserve(std::size_t lines, std::size_t numbers)
+{
+    m_ends.reserve(lines);
+    m_numbers.reserve(numbers);
+}
+
 std::size_t ComparisonList::size() const
 {
     return m_ends.size();
@@ -173,37 +225,34 @@ std::span<const std::int32_t> ComparisonList::numbers(std::size_t i) const
     return std::span<const std::int32_t>(m_numbers).subspan(begin, m_ends[i] - begin);
 }
 
-std::int32_t ComparisonList::hits(std::size_t i) const
-{
-    std::int32_t k = 0;
-    for (const std::int32_t v : numbers(i))
-        k += drawnCount(v);
-    return k;
-}
-
-bool ComparisonList::holdsComplementary(std::size_t i) const
-{
-    for (const std::int32_t v : numbers(i)) {
-        if (isComplementary(v))
-            return true;
-    }
-    return false;
-}
-
 void ComparisonList::appendLineText(std::size_t i, std::string &out) const
 {
-    appendOrdinalPrefix(out, i + 1);
+    // The text is gathered in a small block and appended to `out` in as few pieces as the
+    // count of numbers allows.
+    char block[256];
+    char *at = writeOrdinalPrefix(block, i + 1);
     std::int32_t k = 0;
     bool complementary = false;
     for (const std::int32_t v : numbers(i)) {
+        if (block + sizeof block - at < numberRoom) {
+            out.append(block, at);
+            at = block;
+        }
         // Numbers below 10 take a "0" in front, negative ones too: -5 is written "-0-5".
-        out += v < 10 ? "-0" : "-";
-        appendDecimal(out, v);
+        *at++ = '-';
+        if (v < 10)
+            *at++ = '0';
+        at = writeNumber(at, v);
         k += drawnCount(v);
         complementary = complementary || isComplementary(v);
     }
-    out += " ->";
-    appendDecimal(out, k);
+    if (block + sizeof block - at < numberRoom) {
+        out.append(block, at);
+        at = block;
+    }
+    constexpr std::string_view arrow = " ->";
+    at = writeNumber(std::copy(arrow.begin(), arrow.end(), at), k);
+    out.append(block, at);
     if (complementary) {
         out += " + ";
         out += m_complementaryWord;
@@ -250,6 +299,7 @@ FileComparison::FileComparison(const GridFileSource &source, const ReplacementMa
     m_list.restart(draw, std::move(complementaryWord));
     try {
         openGridFile(*m_reader, source);
+        reserveForFile(source.fileName);
         finishAtEnd();
     } catch (const std::exception &e) {
         fail(e.what());
@@ -257,6 +307,23 @@ FileComparison::FileComparison(const GridFileSource &source, const ReplacementMa
 }
 
 FileComparison::~FileComparison() = default;
+
+void FileComparison::reserveForFile(const std::string &fileName)
+{
+    // A number takes at least two bytes with its separator or line end, so the numbers never
+    // outgrow their room; lines are reckoned at twelve bytes, short for a grid of six. Past the
+    // caps the list grows as it goes.
+    constexpr std::uintmax_t bytesPerNumber = 2;
+    constexpr std::uintmax_t bytesPerLine = 12;
+    constexpr std::uintmax_t numberCap = std::uintmax_t{1} << 26;
+    constexpr std::uintmax_t lineCap = std::uintmax_t{1} << 24;
+    std::error_code error;
+    const std::uintmax_t bytes = std::filesystem::file_size(fileName, error);
+    if (error)
+        return;
+    m_list.reserve(static_cast<std::size_t>(std::min(bytes / bytesPerLine, lineCap)),
+                   static_cast<std::size_t>(std::min(bytes / bytesPerNumber, numberCap)));
+}
 
 void FileComparison::finish(RunState state)
 {
@@ -276,18 +343,46 @@ void FileComparison::finishAtEnd()
         finish(RunState::Finished);
 }
 
+std::size_t FileComparison::readNumbers()
+{
+    // One pass over the line that cuts the fields as the reader does (at every separator,
+    // nothing trimmed) and reads plain decimal fields of up to nine digits on the way; any
+    // other field goes through the general numeric test.
+    constexpr std::ptrdiff_t shortDigits = 9;
+    const char separator = m_reader->Separator;
+    const char *at = m_reader->Line.data();
+    const char *const end = at + m_reader->Line.size();
+    std::size_t count = 0;
+    for (std::size_t field = 0; field < fieldsCompared; ++field) {
+        const char *const start = at;
+        // Unsigned, so that a long run of digits wraps harmlessly: it takes the general test.
+        std::uint32_t digits = 0;
+        while (at != end && *at >= '0' && *at <= '9')
+            digits = digits * 10 + static_cast<std::uint32_t>(*at++ - '0');
+        const std::ptrdiff_t length = at - start;
+        if ((at == end || *at == separator) && length > 0 && length <= shortDigits) {
+            m_line[count++] = replacedNumber(m_replacement, static_cast<std::int32_t>(digits));
+        } else {
+            while (at != end && *at != separator)
+                ++at;
+            const auto value =
+                pestnumerique(std::string_view(start, static_cast<std::size_t>(at - start)));
+            if (value)
+                m_line[count++] = replacedNumber(m_replacement, *value);
+        }
+        if (at == end)
+            break;
+        ++at;
+    }
+    return count;
+}
+
 bool FileComparison::compareNextLine()
 {
     if (m_state != RunState::Running)
         return false;
     try {
-        std::size_t count = 0;
-        for (std::uint8_t f = 1; f <= m_line.size(); ++f) {
-            m_reader->Field(f, m_field);
-            if (const auto value = pestnumerique(m_field))
-                m_line[count++] = replacedNumber(m_replacement, *value);
-        }
-        m_list.addLine(std::span<const std::int32_t>(m_line.data(), count));
+        m_list.addLine(std::span<const std::int32_t>(m_line.data(), readNumbers()));
         m_reader->ReadLine();
         finishAtEnd();
     } catch (const std::exception &e) {
@@ -300,13 +395,13 @@ bool FileComparison::compareFor(std::chrono::steady_clock::duration budget)
 {
     // Reading the clock costs more than comparing a line, so it is read every few lines only.
     constexpr int linesBetweenClockReads = 64;
-    const auto deadline = std::chrono::steady_clock::now() + budget;
+    const auto start = std::chrono::steady_clock::now();
     int sinceClockRead = 0;
     while (compareNextLine()) {
         if (++sinceClockRead < linesBetweenClockReads)
             continue;
         sinceClockRead = 0;
-        if (std::chrono::steady_clock::now() >= deadline)
+        if (std::chrono::steady_clock::now() - start >= budget)
             break;
     }
     return m_state == RunState::Running;
@@ -333,8 +428,8 @@ GridFileOutcome pcomparefichier(const GridFileSource &source, const ReplacementM
                                 ComparisonList &list)
 {
     FileComparison run(source, replacement, draw, std::move(complementaryWord), list);
-    while (run.compareNextLine()) {
-    }
+    while (run.compareNextLine())
+        continue;
     if (run.state() == RunState::Failed)
         return {false, run.failureMessage()};
     return {};

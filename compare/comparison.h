@@ -52,7 +52,7 @@ private:
 };
 
 // A draw: the six drawn numbers d[1..6] (index 0 unused) and the complementary number c. A value
-// outside 1..99 is an entry box left at 0 and stands for no number.
+// outside 1..99 (an entry box left at 0) stands for no number and matches nothing.
 struct Draw {
     std::array<std::int32_t, 7> d{};
     std::int32_t c = 0;
@@ -83,6 +83,10 @@ public:
     // counts it under its rank. A number occurring twice is counted twice.
     void addLine(std::span<const std::int32_t> numbers);
 
+    // Makes room ahead for `lines` lines holding `numbers` numbers in all, so that a long run
+    // does not copy its storage while it grows.
+    void reserve(std::size_t lines, std::size_t numbers);
+
     // Lines in the list.
     std::size_t size() const;
 
@@ -92,10 +96,6 @@ public:
     // Appends the text of line i to `out`, without a line end; allocates nothing when `out`
     // has room. Precondition: i < size().
     void appendLineText(std::size_t i, std::string &out) const;
-
-    // Drawn numbers that line i holds (k), and whether it holds the complementary number.
-    std::int32_t hits(std::size_t i) const;
-    bool holdsComplementary(std::size_t i) const;
 
     // The numbers of line i, in the order written. Precondition: i < size().
     std::span<const std::int32_t> numbers(std::size_t i) const;
@@ -146,8 +146,8 @@ public:
     // the run is still Running; a read failure makes it Failed, the lines added staying.
     bool compareNextLine();
 
-    // Compares lines until the run ends or `budget` has passed. Returns whether it is still
-    // Running.
+    // Compares lines until the run ends or about `budget` has passed, so that a window can
+    // process its events between calls (every 20 ms or so). Returns whether it is still Running.
     bool compareFor(std::chrono::steady_clock::duration budget);
 
     // Ends a Running run after the lines already compared, which stay; otherwise nothing.
@@ -159,17 +159,21 @@ public:
     const std::string &failureMessage() const;
 
 private:
+    void reserveForFile(const std::string &fileName);
+    // Reads the numbers of fields 1..10 of the current line into m_line; returns how many.
+    std::size_t readNumbers();
     void finish(RunState state);
     void fail(const std::string &message);
     void finishAtEnd();
+
+    static constexpr std::size_t fieldsCompared = 10;
 
     ComparisonList &m_list;
     ReplacementMap m_replacement;
     std::unique_ptr<TTextFile> m_reader;
     RunState m_state = RunState::Running;
     std::string m_failure;
-    std::array<std::int32_t, 10> m_line{};
-    std::string m_field;
+    std::array<std::int32_t, fieldsCompared> m_line{};
 };
 
 // Compares every line of the grid file with `draw` in one call (pcomparefichier): the lines go

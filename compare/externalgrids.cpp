@@ -5,6 +5,7 @@
 #include "support/numerictext.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 
 namespace {
@@ -24,7 +25,7 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 ReplacementMap identityReplacement()
 {
@@ -46,11 +47,6 @@ ReplacementMap pconstruitremplacement(std::span<const ReplacementBox> boxes)
     return map;
 }
 
-std::int32_t replacedNumber(const ReplacementMap &map, std::int32_t v)
-{
-    return v >= 1 && v <= 100 ? map[static_cast<std::size_t>(v)] : v;
-}
-
 std::int32_t skipLinesFromText(std::string_view text)
 {
     return pestnumerique(text).value_or(0);
@@ -58,7 +54,26 @@ std::int32_t skipLinesFromText(std::string_view text)
 
 char separatorOf(std::string_view separator)
 {
-    return separator.empty() ? ' ' : separator.front();
+    return separator.empty() || separator.front() == '\0' ? ' ' : separator.front();
+}
+
+void splitFields(std::string_view line, char separator, std::span<std::string_view> fields)
+{
+    // One pass over the line: the fields are short, so a plain loop beats searching for each
+    // separator in turn.
+    const char *const end = line.data() + line.size();
+    const char *start = line.data();
+    std::size_t f = 0;
+    for (const char *at = start; at != end && f < fields.size(); ++at) {
+        if (*at == separator) {
+            fields[f++] = std::string_view(start, static_cast<std::size_t>(at - start));
+            start = at + 1;
+        }
+    }
+    if (f < fields.size())
+        fields[f++] = std::string_view(start, static_cast<std::size_t>(end - start));
+    for (; f < fields.size(); ++f)
+        fields[f] = {};
 }
 
 void openGridFile(TTextFile &reader, const GridFileSource &source)
@@ -93,39 +108,32 @@ std::size_t GridPreview::rowCount() const
 void GridPreview::restart(char separator, bool replace, const ReplacementMap &map)
 {
     clear();
-    // Without a separator the reader splits on blanks and tabs, so then no field holds a blank.
-    m_separator = separator == 0 ? ' ' : separator;
+    m_separator = separator;
     m_replace = replace;
     m_map = map;
 }
 
-void GridPreview::addLine(const TTextFile &reader)
+void GridPreview::addLine(std::string_view line)
 {
-    m_line.clear();
+    std::array<std::string_view, previewFieldCount> fields;
+    splitFields(line, m_separator, fields);
+    // The fields are consecutive parts of the line: keep it up to the last non-empty one.
     std::size_t kept = 0;
-    for (int f = 1; f <= previewFieldCount; ++f) {
-        reader.Field(static_cast<std::uint8_t>(f), m_field);
-        if (f > 1)
-            m_line += m_separator;
-        m_line += m_field;
-        if (!m_field.empty())
-            kept = m_line.size();
+    for (const std::string_view field : fields) {
+        if (!field.empty())
+            kept = static_cast<std::size_t>(field.data() + field.size() - line.data());
     }
-    m_fields.append(m_line, 0, kept);
+    m_fields.append(line.substr(0, kept));
     m_ends.push_back(m_fields.size());
 }
 
 std::string_view GridPreview::rawField(int field, std::size_t row) const
 {
     const std::size_t begin = row == 1 ? 0 : m_ends[row - 2];
-    std::string_view text = std::string_view(m_fields).substr(begin, m_ends[row - 1] - begin);
-    for (int f = 1; f < field; ++f) {
-        const std::size_t next = text.find(m_separator);
-        if (next == std::string_view::npos)
-            return {};
-        text.remove_prefix(next + 1);
-    }
-    return text.substr(0, text.find(m_separator));
+    std::array<std::string_view, previewFieldCount> fields;
+    splitFields(std::string_view(m_fields).substr(begin, m_ends[row - 1] - begin), m_separator,
+                fields);
+    return fields[static_cast<std::size_t>(field - 1)];
 }
 
 std::string GridPreview::cellText(int column, std::size_t row) const
@@ -152,7 +160,7 @@ GridFileOutcome pchargegrille(GridPreview &preview, const GridFileSource &source
         TTextFile reader;
         openGridFile(reader, source);
         while (!reader.AtEnd()) {
-            preview.addLine(reader);
+            preview.addLine(reader.Line);
             reader.ReadLine();
             if (maxLines > 0 && preview.lineCount() >= static_cast<std::size_t>(maxLines))
                 break;

@@ -30,21 +30,30 @@ ReplacementMap pconstruitremplacement(std::span<const ReplacementBox> boxes);
 
 // The number that stands for v: map[v] when v lies in 1..100; 0, negative numbers and numbers
 // above 100 are never replaced.
-std::int32_t replacedNumber(const ReplacementMap &map, std::int32_t v);
+inline std::int32_t replacedNumber(const ReplacementMap &map, std::int32_t v)
+{
+    return v >= 1 && v <= 100 ? map[static_cast<std::size_t>(v)] : v;
+}
 
 // Where the external grids come from, as the wizard's first page chose it.
 struct GridFileSource {
     std::string fileName;
-    std::string separator;          // only its first character counts; empty stands for a blank
-    std::int32_t skipLines = 0;     // non-blank lines skipped at the top; negative counts as 0
+    std::string separator;       // only its first character counts; empty stands for a blank
+    std::int32_t skipLines = 0;  // non-blank lines skipped at the top; negative counts as 0
 };
 
 // The lines to skip given by the text of the wizard's list: its value when numeric, else 0.
 std::int32_t skipLinesFromText(std::string_view text);
 
 // The field separator that a separator text stands for: its first character, a blank when the
-// text is empty.
+// text is empty or starts with a NUL (which would make the reader split on runs of blanks).
 char separatorOf(std::string_view separator);
+
+// Cuts `line` into its first fields.size() fields as the grid file reader does with a separator
+// and no quote character: each field is the text between two separators, nothing trimmed, and
+// two separators in a row enclose an empty field. Fields the line does not have are empty.
+// The views point into `line`.
+void splitFields(std::string_view line, char separator, std::span<std::string_view> fields);
 
 // Opens the grid file of `source` in `reader` (its separator set) and skips the lines to skip;
 // blank lines count neither as skipped lines nor as grids. Throws ETextFileError when no file
@@ -84,26 +93,23 @@ public:
     // row and for any cell outside the loaded rows and columns.
     std::string cellText(int column, std::size_t row) const;
 
-    // Starts a load: no rows, fields joined by `separator`, shown as read or, with `replace`,
+    // Starts a load: no rows, fields cut at `separator`, shown as read or, with `replace`,
     // trimmed and replaced through `map`.
     void restart(char separator, bool replace, const ReplacementMap &map);
 
-    // Appends a row holding fields 1..10 of the reader's current line.
-    void addLine(const TTextFile &reader);
+    // Appends a row holding fields 1..10 of `line`.
+    void addLine(std::string_view line);
 
 private:
     std::string_view rawField(int field, std::size_t row) const;
 
-    // Fields of every row joined by the separator, which no field holds; trailing empty
-    // fields are dropped. Row r spans m_ends[r - 1] (0 for the first) to m_ends[r].
+    // Each row keeps its line up to the end of its last non-empty field among 1..10, the rows
+    // one after the other; row r spans m_ends[r - 2] (0 for the first) to m_ends[r - 1].
     std::string m_fields;
     std::vector<std::size_t> m_ends;
     char m_separator = ' ';
     bool m_replace = false;
     ReplacementMap m_map{};
-    // Reused while loading, so that adding a row allocates nothing once they have grown.
-    std::string m_line;
-    std::string m_field;
 };
 
 // Fills `preview` from the grid file of `source` (pchargegrille): at most `maxLines` lines,

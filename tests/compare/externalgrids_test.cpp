@@ -1,10 +1,13 @@
 #include "compare/externalgrids.h"
 
+#include "storage/textfile.h"
 #include "testfolder.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -46,7 +49,7 @@ template <typename Case> std::string caseName(const ::testing::TestParamInfo<Cas
     return info.param.name;
 }
 
-} // namespace
+}  // namespace
 
 struct MapCase {
     const char *name;
@@ -71,20 +74,18 @@ TEST_P(ReplacementBoxes, BuildTheMap)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplacementBoxes,
-    ::testing::Values(MapCase{"NoBoxKeepsANumber", {}, 42, 42},
-                      MapCase{"NumericBoxReplaces", {{7, "33"}}, 7, 33},
-                      MapCase{"OtherNumbersStay", {{7, "33"}}, 8, 8},
-                      MapCase{"ZeroReplaces", {{7, "0"}}, 7, 0},
-                      MapCase{"EmptyBoxKeeps", {{7, ""}}, 7, 7},
-                      MapCase{"WordKeeps", {{7, "sept"}}, 7, 7},
-                      MapCase{"LeadingBlankIsNumeric", {{7, " 12"}}, 7, 12},
-                      MapCase{"TrailingBlankKeeps", {{7, "12 "}}, 7, 7},
-                      MapCase{"HexadecimalIsNumeric", {{7, "$1F"}}, 7, 31},
-                      MapCase{"NegativeReplaces", {{7, "-3"}}, 7, -3},
-                      MapCase{"TagHundredCounts", {{100, "1"}}, 100, 1},
-                      MapCase{"TagZeroIsIgnored", {{0, "5"}}, 0, 0},
-                      MapCase{"TagAboveHundredIsIgnored", {{101, "5"}}, 100, 100},
-                      MapCase{"LaterBoxOfTheSameTagWins", {{7, "33"}, {7, "34"}}, 7, 34}),
+    ::testing::Values(
+        MapCase{"NoBoxKeepsANumber", {}, 42, 42}, MapCase{"NumericBoxReplaces", {{7, "33"}}, 7, 33},
+        MapCase{"OtherNumbersStay", {{7, "33"}}, 8, 8}, MapCase{"ZeroReplaces", {{7, "0"}}, 7, 0},
+        MapCase{"EmptyBoxKeeps", {{7, ""}}, 7, 7}, MapCase{"WordKeeps", {{7, "sept"}}, 7, 7},
+        MapCase{"LeadingBlankIsNumeric", {{7, " 12"}}, 7, 12},
+        MapCase{"TrailingBlankKeeps", {{7, "12 "}}, 7, 7},
+        MapCase{"HexadecimalIsNumeric", {{7, "$1F"}}, 7, 31},
+        MapCase{"NegativeReplaces", {{7, "-3"}}, 7, -3},
+        MapCase{"TagHundredCounts", {{100, "1"}}, 100, 1},
+        MapCase{"TagZeroIsIgnored", {{0, "5"}}, 0, 0},
+        MapCase{"TagAboveHundredIsIgnored", {{101, "5"}}, 100, 100},
+        MapCase{"LaterBoxOfTheSameTagWins", {{7, "33"}, {7, "34"}}, 7, 34}),
     caseName<MapCase>);
 
 TEST(ReplacedNumber, OnlyNumbersOneToHundredAreReplaced)
@@ -108,6 +109,48 @@ TEST(WizardChoices, SkipTextAndSeparatorText)
     EXPECT_EQ(separatorOf(";,"), ';');
 }
 
+struct SplitCase {
+    const char *name;
+    std::string line;
+    char separator;
+};
+
+void PrintTo(const SplitCase &splitCase, std::ostream *os)
+{
+    *os << splitCase.name;
+}
+
+class SplitFields : public ::testing::TestWithParam<SplitCase> {};
+
+// The comparison and the previews cut fields themselves; they must cut them as the reader does.
+TEST_P(SplitFields, CutsAsTheReaderDoes)
+{
+    TestFolder folder;
+    writeBytes(folder.file("line.txt"), GetParam().line + "\n");
+    TTextFile reader;
+    reader.Separator = GetParam().separator;
+    reader.SetFileName(folder.file("line.txt").string());
+    std::array<std::string_view, 12> fields;
+    splitFields(reader.Line, reader.Separator, fields);
+    for (std::uint8_t f = 1; f <= fields.size(); ++f) {
+        std::string expected;
+        reader.Field(f, expected);
+        EXPECT_EQ(fields[f - 1], expected) << "field " << int{f};
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SplitFields,
+    ::testing::Values(
+        SplitCase{"Plain", "3;12;17;25;33;41", ';'}, SplitCase{"EmptyBetween", "a;;b", ';'},
+        SplitCase{"SeparatorFirst", ";7;8", ';'}, SplitCase{"SeparatorLast", "7;8;", ';'},
+        SplitCase{"OnlySeparators", ";;;", ';'}, SplitCase{"BlanksKept", " 7 ; 8 ", ';'},
+        SplitCase{"TwoBlanks", "3  17 20", ' '}, SplitCase{"LeadingBlank", " 3 17", ' '},
+        SplitCase{"Comma", "1,2,,4", ','},
+        SplitCase{"MoreThanTwelve", "1;2;3;4;5;6;7;8;9;10;11;12;13;14", ';'},
+        SplitCase{"OtherSeparatorInside", "1,2;3", ';'}),
+    caseName<SplitCase>);
+
 TEST_F(PreviewFile, TwentyOfThirtyLinesThenAllOnRequest)
 {
     const GridFileSource file = source(numberedLines(30));
@@ -124,10 +167,9 @@ TEST_F(PreviewFile, TwentyOfThirtyLinesThenAllOnRequest)
 
 TEST_F(PreviewFile, SkippedLinesIgnoreBlankLines)
 {
-    EXPECT_TRUE(
-        pchargegrille(m_preview, source("\n a\n\t\nb\n\nc;d\n", ";", 2), 20,
-                      identityReplacement(), false)
-            .ok);
+    EXPECT_TRUE(pchargegrille(m_preview, source("\n a\n\t\nb\n\nc;d\n", ";", 2), 20,
+                              identityReplacement(), false)
+                    .ok);
     ASSERT_EQ(m_preview.lineCount(), 1u);
     EXPECT_EQ(m_preview.cellText(1, 1), "c");
     EXPECT_EQ(m_preview.cellText(2, 1), "d");
@@ -138,8 +180,8 @@ TEST_F(PreviewFile, TenFieldsShownOfTwelveAndEmptyCellsAfterFour)
     EXPECT_TRUE(pchargegrille(m_preview, source("1;2;3;4;5;6;7;8;9;10;11;12\n1;2;3;4\n"), 20,
                               identityReplacement(), false)
                     .ok);
-    EXPECT_EQ(rowCells(m_preview, 1), (std::vector<std::string>{"1", "1", "2", "3", "4", "5",
-                                                                 "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(rowCells(m_preview, 1),
+              (std::vector<std::string>{"1", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     EXPECT_EQ(rowCells(m_preview, 2),
               (std::vector<std::string>{"2", "1", "2", "3", "4", "", "", "", "", "", ""}));
 }
@@ -164,8 +206,8 @@ TEST_P(PreviewCells, RawOnPageTwoTrimmedAndReplacedOnPageFour)
     TestFolder folder;
     writeBytes(folder.file("grids.txt"), "x;" + GetParam().field + ";y\n");
     const GridFileSource file{folder.file("grids.txt").string(), ";", 0};
-    const ReplacementMap map = pconstruitremplacement(std::vector<ReplacementBox>{
-        {7, "33"}, {100, "1"}});
+    const ReplacementMap map =
+        pconstruitremplacement(std::vector<ReplacementBox>{{7, "33"}, {100, "1"}});
     GridPreview preview;
     ASSERT_TRUE(pchargegrille(preview, file, 20, map, false).ok);
     EXPECT_EQ(preview.cellText(2, 1), GetParam().raw);
@@ -179,13 +221,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CellCase{"Plain", "7", "7", "33"}, CellCase{"LeadingZero", "07", "07", "33"},
                       CellCase{"BlanksAround", " 7 ", " 7 ", "33"},
                       CellCase{"TabAndControlCharacters", "\t7\x01", "\t7\x01", "33"},
-                      CellCase{"Hundred", "100", "100", "1"},
-                      CellCase{"ZeroStays", "0", "0", "0"},
+                      CellCase{"Hundred", "100", "100", "1"}, CellCase{"ZeroStays", "0", "0", "0"},
                       CellCase{"NegativeStays", "-7", "-7", "-7"},
                       CellCase{"AboveHundredStays", "107", "107", "107"},
                       CellCase{"WordIsOnlyTrimmed", " sept ", " sept ", "sept"},
-                      CellCase{"EmptyField", "", "", ""},
-                      CellCase{"Utf8Kept", "été", "été", "été"},
+                      CellCase{"EmptyField", "", "", ""}, CellCase{"Utf8Kept", "été", "été", "été"},
                       CellCase{"Windows1252Decoded", "\xE9t\xE9", "été", "été"}),
     caseName<CellCase>);
 
@@ -229,8 +269,8 @@ TEST_F(PreviewFile, NoFileChosenFails)
 
 TEST_F(PreviewFile, HugeSkipCountEndsAtTheEndOfTheFile)
 {
-    EXPECT_TRUE(pchargegrille(m_preview, source("1\n2\n", ";", 2000000000), 0,
-                              identityReplacement(), false)
-                    .ok);
+    EXPECT_TRUE(
+        pchargegrille(m_preview, source("1\n2\n", ";", 2000000000), 0, identityReplacement(), false)
+            .ok);
     EXPECT_EQ(m_preview.lineCount(), 0u);
 }

@@ -60,12 +60,12 @@ template <typename Case> std::string caseName(const ::testing::TestParamInfo<Cas
     return info.param.name;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(CliFile, FieldsPrintsTenTabSeparatedFieldsPerLine)
 {
-    const CliRun r = run({"fields", file("1;2;3\n\xE9t\xE9; b \n1;2;3;4;5;6;7;8;9;10;11\n"),
-                          "--sep", ";"});
+    const CliRun r =
+        run({"fields", file("1;2;3\n\xE9t\xE9; b \n1;2;3;4;5;6;7;8;9;10;11\n"), "--sep", ";"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, "1\t2\t3\t\t\t\t\t\t\t\n"
@@ -85,14 +85,14 @@ TEST_F(CliFile, FieldsOfAMissingFileGiveTheReadersMessage)
     const CliRun r = run({"fields", missingFile()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "mirazol-cli: Could not open the file \"" + missingFile() +
-                         "\" for reading\n");
+    EXPECT_EQ(r.err,
+              "mirazol-cli: Could not open the file \"" + missingFile() + "\" for reading\n");
 }
 
 TEST(CliCompare, GeneratedGridsThenCounters)
 {
-    const CliRun r = run({"compare", "5", "--draw", workedDraw, "46", "44", "43", "42", "41",
-                          "33", "25", "17", "12", "3"});
+    const CliRun r = run({"compare", "5", "--draw", workedDraw, "46", "44", "43", "42", "41", "33",
+                          "25", "17", "12", "3"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, "B.:001 :-03-12-17-25-33-41 ->3 + Complémentaire\n"
@@ -119,8 +119,8 @@ TEST_F(CliFile, CompareFileReplacesSkipsAndCounts)
     const std::string expected = "B.:001 :-03-12-17-25-33-41 ->3 + Complémentaire\n"
                                  "B.:002 :-03-17-20-28-33-45-12 ->6 + Complémentaire\n" +
                                  frenchCounters({1, 0, 0, 0, 0, 1, 0, 0});
-    const CliRun several = run({"compare-file", grids, "--draw", workedDraw, "--sep", ";",
-                                "--skip", "1", "--replace", "7=3", "8=17"});
+    const CliRun several = run({"compare-file", grids, "--draw", workedDraw, "--sep", ";", "--skip",
+                                "1", "--replace", "7=3", "8=17"});
     EXPECT_EQ(several.status, 0);
     EXPECT_EQ(several.err, "");
     EXPECT_EQ(several.out, expected);
@@ -131,8 +131,7 @@ TEST_F(CliFile, CompareFileReplacesSkipsAndCounts)
 
 TEST_F(CliFile, CompareFileWithNothingAfterTheSkippedLinesGivesZeroCounters)
 {
-    const CliRun r =
-        run({"compare-file", file("3 17 20\n"), "--draw", workedDraw, "--skip", "1"});
+    const CliRun r = run({"compare-file", file("3 17 20\n"), "--draw", workedDraw, "--skip", "1"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, frenchCounters({0, 0, 0, 0, 0, 0, 0, 0}));
 }
@@ -142,8 +141,8 @@ TEST_F(CliFile, CompareFileOfAMissingFileGivesTheReadersMessage)
     const CliRun r = run({"compare-file", missingFile(), "--draw", workedDraw});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "mirazol-cli: Could not open the file \"" + missingFile() +
-                         "\" for reading\n");
+    EXPECT_EQ(r.err,
+              "mirazol-cli: Could not open the file \"" + missingFile() + "\" for reading\n");
 }
 
 struct CompareBadCase {
@@ -165,8 +164,8 @@ TEST_P(CliCompareBadArguments, ExitTwoWithTheMessageAndTheUsageLine)
     const CliRun r = run(GetParam().args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, std::string("mirazol-cli: ") + GetParam().message + "\n" +
-                         GetParam().usage + "\n");
+    EXPECT_EQ(r.err,
+              std::string("mirazol-cli: ") + GetParam().message + "\n" + GetParam().usage + "\n");
 }
 
 constexpr const char *fieldsUsage = "usage: mirazol-cli fields FILE [--sep C] [--skip N]";
@@ -179,69 +178,72 @@ constexpr const char *compareFileUsage =
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliCompareBadArguments,
     ::testing::Values(
-        CompareBadCase{"FieldsWithoutFile", {"fields", "--sep", ";"}, "missing file name", fieldsUsage},
-        CompareBadCase{"FieldsWithTwoFiles", {"fields", "a", "b"}, "one file only, got 2", fieldsUsage},
+        CompareBadCase{
+            "FieldsWithoutFile", {"fields", "--sep", ";"}, "missing file name", fieldsUsage},
+        CompareBadCase{
+            "FieldsWithTwoFiles", {"fields", "a", "b"}, "one file only, got 2", fieldsUsage},
         CompareBadCase{"FieldsWithDraw",
-                {"fields", "a", "--draw", workedDraw},
-                "unknown option --draw",
-                fieldsUsage},
+                       {"fields", "a", "--draw", workedDraw},
+                       "unknown option --draw",
+                       fieldsUsage},
         CompareBadCase{"LongSeparator",
-                {"fields", "a", "--sep", ";;"},
-                "separator must be one character: \";;\"",
-                fieldsUsage},
-        CompareBadCase{"SeparatorMissing", {"fields", "a", "--sep"}, "--sep needs a value", fieldsUsage},
+                       {"fields", "a", "--sep", ";;"},
+                       "separator must be one character: \";;\"",
+                       fieldsUsage},
+        CompareBadCase{
+            "SeparatorMissing", {"fields", "a", "--sep"}, "--sep needs a value", fieldsUsage},
         CompareBadCase{"NegativeSkip",
-                {"fields", "a", "--skip", "-1"},
-                "lines to skip must be 0 or more, got -1",
-                fieldsUsage},
+                       {"fields", "a", "--skip", "-1"},
+                       "lines to skip must be 0 or more, got -1",
+                       fieldsUsage},
         CompareBadCase{"SkipNotANumber",
-                {"fields", "a", "--skip", "two"},
-                "lines to skip is not a number: \"two\"",
-                fieldsUsage},
+                       {"fields", "a", "--skip", "two"},
+                       "lines to skip is not a number: \"two\"",
+                       fieldsUsage},
         CompareBadCase{"CompareWithoutDraw",
-                {"compare", "7", "1", "2", "3", "4", "5", "6", "7"},
-                "missing --draw",
-                compareUsage},
+                       {"compare", "7", "1", "2", "3", "4", "5", "6", "7"},
+                       "missing --draw",
+                       compareUsage},
         CompareBadCase{"CompareWithTooFewNumbers",
-                {"compare", "7", "1", "2", "--draw", workedDraw},
-                "method 7 needs 7 numbers, got 2",
-                compareUsage},
+                       {"compare", "7", "1", "2", "--draw", workedDraw},
+                       "method 7 needs 7 numbers, got 2",
+                       compareUsage},
         CompareBadCase{"CompareWithSeparator",
-                {"compare", "7", "--sep", ";"},
-                "unknown option --sep",
-                compareUsage},
+                       {"compare", "7", "--sep", ";"},
+                       "unknown option --sep",
+                       compareUsage},
         CompareBadCase{"DrawOfSixNumbers",
-                {"compare-file", "a", "--draw", "1,2,3,4,5,6"},
-                "--draw needs 7 numbers (six drawn, then the complementary), got 6",
-                compareFileUsage},
+                       {"compare-file", "a", "--draw", "1,2,3,4,5,6"},
+                       "--draw needs 7 numbers (six drawn, then the complementary), got 6",
+                       compareFileUsage},
         CompareBadCase{"DrawNumberAboveNinetyNine",
-                {"compare-file", "a", "--draw", "1,2,3,4,5,100,7"},
-                "draw number 100 is outside 0..99",
-                compareFileUsage},
+                       {"compare-file", "a", "--draw", "1,2,3,4,5,100,7"},
+                       "draw number 100 is outside 0..99",
+                       compareFileUsage},
         CompareBadCase{"DrawNumberNotANumber",
-                {"compare-file", "a", "--draw", "1,2,,4,5,6,7"},
-                "draw number is not a number: \"\"",
-                compareFileUsage},
+                       {"compare-file", "a", "--draw", "1,2,,4,5,6,7"},
+                       "draw number is not a number: \"\"",
+                       compareFileUsage},
         CompareBadCase{"ComplementaryEqualsADrawnNumber",
-                {"compare-file", "a", "--draw", "1,2,3,4,5,6,3"},
-                "draw number 3 is given twice",
-                compareFileUsage},
+                       {"compare-file", "a", "--draw", "1,2,3,4,5,6,3"},
+                       "draw number 3 is given twice",
+                       compareFileUsage},
         CompareBadCase{"ReplacementWithoutEquals",
-                {"compare-file", "a", "--draw", workedDraw, "--replace", "7"},
-                "replacement must read N=M: \"7\"",
-                compareFileUsage},
+                       {"compare-file", "a", "--draw", workedDraw, "--replace", "7"},
+                       "replacement must read N=M: \"7\"",
+                       compareFileUsage},
         CompareBadCase{"ReplacedNumberZero",
-                {"compare-file", "a", "--draw", workedDraw, "--replace", "0=5"},
-                "replaced number 0 is outside 1..100",
-                compareFileUsage},
+                       {"compare-file", "a", "--draw", workedDraw, "--replace", "0=5"},
+                       "replaced number 0 is outside 1..100",
+                       compareFileUsage},
         CompareBadCase{"ReplacementNotANumber",
-                {"compare-file", "a", "--draw", workedDraw, "--replace", "7=x"},
-                "replacement is not a number: \"x\"",
-                compareFileUsage},
-        CompareBadCase{"CompareFileWithoutDraw", {"compare-file", "a"}, "missing --draw",
-                compareFileUsage},
+                       {"compare-file", "a", "--draw", workedDraw, "--replace", "7=x"},
+                       "replacement is not a number: \"x\"",
+                       compareFileUsage},
+        CompareBadCase{
+            "CompareFileWithoutDraw", {"compare-file", "a"}, "missing --draw", compareFileUsage},
         CompareBadCase{"CompareFileLanguageOutOfRange",
-                {"compare-file", "a", "--draw", workedDraw, "--lang", "9"},
-                "language 9 is outside 1..7",
-                compareFileUsage}),
+                       {"compare-file", "a", "--draw", workedDraw, "--lang", "9"},
+                       "language 9 is outside 1..7",
+                       compareFileUsage}),
     caseName<CompareBadCase>);

@@ -54,7 +54,7 @@ std::vector<std::string> withNumbers(std::vector<std::string> head)
     return head;
 }
 
-} // namespace
+}  // namespace
 
 TEST(CliMethods, EnglishLabelsInListOrder)
 {
@@ -228,19 +228,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "number 6 is given twice"},
         BadCase{"LanguageOutOfRange", {"methods", "--lang", "8"}, "language 8 is outside 1..7"},
         BadCase{"LanguageMissing", {"methods", "--lang"}, "--lang needs a language number 1..7"},
-        BadCase{"LanguageNotANumber",
-                {"methods", "--lang", "en"},
-                "language is not a number: \"en\""},
+        BadCase{
+            "LanguageNotANumber", {"methods", "--lang", "en"}, "language is not a number: \"en\""},
         BadCase{"LanguageOnExport",
                 {"export", "7", "1", "2", "3", "4", "5", "6", "7", "--lang", "2"},
                 "unknown option --lang"},
         BadCase{"UnknownOption", {"methods", "--all"}, "unknown option --all"},
-        BadCase{"MethodsWithArgument",
-                {"methods", "1"},
-                "methods takes no argument besides --lang"},
-        BadCase{"TableWithTwoMethods",
-                {"table", "1", "2"},
-                "table takes exactly one method number"}),
+        BadCase{
+            "MethodsWithArgument", {"methods", "1"}, "methods takes no argument besides --lang"},
+        BadCase{
+            "TableWithTwoMethods", {"table", "1", "2"}, "table takes exactly one method number"}),
     [](const ::testing::TestParamInfo<BadCase> &info) { return std::string(info.param.name); });
 
 TEST(CliRefusal, MethodWithoutTableIsNotOffered)

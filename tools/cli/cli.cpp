@@ -387,8 +387,8 @@ void writeCounters(const ComparisonList &list, int language, BlockWriter &writer
 {
     const auto message = [language](int n) { return pgloretlibmessage(n, language); };
     for (const Rank rank : allRanks) {
-        writer.text() += rankCaption(rank, message) + '\t' +
-                         std::to_string(list.counters().count(rank));
+        writer.text() +=
+            rankCaption(rank, message) + '\t' + std::to_string(list.counters().count(rank));
         writer.endLine();
     }
 }
@@ -466,14 +466,14 @@ template <typename Command> int withUsage(std::string_view usage, Command comman
     }
 }
 
-} // namespace
+}  // namespace
 
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     try {
         if (args.empty())
-            throw BadArguments(
-                "usage: mirazol-cli methods|list|export|verify|table|fields|compare|compare-file ...");
+            throw BadArguments("usage: mirazol-cli "
+                               "methods|list|export|verify|table|fields|compare|compare-file ...");
         const std::string &command = args.front();
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         if (command == "methods")
