@@ -1,5 +1,7 @@
 #include "bulletins/bulletinprint.h"
 
+#include "storage/textfile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -185,7 +187,7 @@ int Pimprimebulletinfichier(PrintContext &ctx, const BulletinTypeTable &bulletin
     }
     TTextFile reader;
     try {
-        openExternalGrids(reader, file);
+        openGridFile(reader, file);
     } catch (const std::exception &) {
         showFailure(ctx.boxes, "Pimprimebulletinfichier");
         return 0;
@@ -206,7 +208,7 @@ int Pimprimebulletinfichier(PrintContext &ctx, const BulletinTypeTable &bulletin
                 if (position == 0)
                     break;
                 ++printed;
-                for (const int n : externalGridNumbers(reader, file.replacement))
+                for (const int n : gridNumbers(reader, file.replacement))
                     pcochenumerosurgrille(ctx, bulletinTypes, n, position, t);
             }
             reader.ReadLine();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "bulletins/bulletintypes.h"
-#include "bulletins/externalgrids.h"
 #include "bulletins/printcontext.h"
 #include "engine/selection.h"
+#include "storage/gridfile.h"
 
 // Printer axis of a distance.
 enum class Axis { Horizontal = 1, Vertical = 2 };

@@ -2,6 +2,7 @@
 
 #include "bulletins/gridlines.h"
 #include "storage/safefile.h"
+#include "storage/textfile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -135,9 +136,9 @@ void exportExternal(PrintContext &ctx, FileDialogs &dialogs, const ExternalGridF
     std::string bytes;
     try {
         TTextFile reader;
-        openExternalGrids(reader, file);
+        openGridFile(reader, file);
         while (!reader.AtEnd()) {
-            bytes += exportLine(externalGridNumbers(reader, file.replacement)) + "\r\n";
+            bytes += exportLine(gridNumbers(reader, file.replacement)) + "\r\n";
             reader.ReadLine();
         }
     } catch (const std::exception &) {
@@ -152,7 +153,7 @@ void printExternal(PrintContext &ctx, const ExternalGridFile &file)
 {
     TTextFile reader;
     try {
-        openExternalGrids(reader, file);
+        openGridFile(reader, file);
     } catch (const std::exception &) {
         showFailure(ctx.boxes, "Pimprimelistebulletinfichier");
         return;
@@ -165,7 +166,7 @@ void printExternal(PrintContext &ctx, const ExternalGridFile &file)
         ListPage page(ctx);
         for (std::int64_t k = 1; !reader.AtEnd(); ++k) {
             std::string line = std::to_string(k) + " :";
-            for (const int n : externalGridNumbers(reader, file.replacement))
+            for (const int n : gridNumbers(reader, file.replacement))
                 line += " " + std::to_string(n);
             const int y = page.nextLine();
             ctx.printer.textOut(10, y, line);

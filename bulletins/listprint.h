@@ -1,9 +1,9 @@
 #pragma once
 
-#include "bulletins/externalgrids.h"
 #include "bulletins/printcontext.h"
 #include "engine/selection.h"
 #include "platform/filedialogs.h"
+#include "storage/gridfile.h"
 
 // What a list routine does with the grids.
 enum class ListMode {

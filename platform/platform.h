@@ -4,6 +4,7 @@
 #include "platform/filedialogs.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
+#include "platform/printpreview.h"
 #include "platform/shell.h"
 
 // The desktop services the windows use, handed to each window by the main window.
@@ -14,4 +15,5 @@ struct Platform {
     Printer &printer;
     Shell &shell;
     DialogRunner &dialogs;
+    PrintPreview &preview;
 };

@@ -12,7 +12,8 @@ struct FakeDesktop {
     RecordingPrinter printer;
     FakeShell shell;
     FakeDialogRunner dialogs;
-    Platform platform{boxes, files, printer, shell, dialogs};
+    RecordingPreview preview;
+    Platform platform{boxes, files, printer, shell, dialogs, preview};
 };
 
 // Run-time state of a French session with the method list filled and its first item selected.

@@ -3,6 +3,7 @@
 #include "platform/filedialogs.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
+#include "platform/printpreview.h"
 #include "platform/shell.h"
 
 #include <deque>
@@ -90,6 +91,20 @@ public:
 
 private:
     int m_penX = 0, m_penY = 0;
+};
+
+// Test double of the preview: records each preview's title and the operations its routine
+// drew, on a recording printer of the same geometry as a test sets it.
+class RecordingPreview : public PrintPreview {
+public:
+    RecordingPrinter printer;
+    std::vector<std::string> titles;
+
+    void show(const std::string &title, const std::function<void(Printer &)> &draw) override
+    {
+        titles.push_back(title);
+        draw(printer);
+    }
 };
 
 // Test double of the shell: records every opened path.

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QUrl>
 
 namespace {
@@ -153,13 +154,18 @@ std::optional<std::string> QtFileDialogs::saveFile(const FileDialogOptions &opti
     return remembered(runFileDialog(dialog, options), m_lastSaved);
 }
 
-QtPrinter::QtPrinter(const std::string &pdfFile) : m_printer(QPrinter::HighResolution)
+QtPrinter::QtPrinter(const std::string &pdfFile)
+    : m_owned(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_printer(*m_owned)
 {
     m_printer.setFullPage(true);
     if (!pdfFile.empty()) {
         m_printer.setOutputFormat(QPrinter::PdfFormat);
         m_printer.setOutputFileName(qs(pdfFile));
     }
+}
+
+QtPrinter::QtPrinter(QPrinter &target) : m_printer(target)
+{
 }
 
 QtPrinter::~QtPrinter()
@@ -268,6 +274,20 @@ int QtPrinter::offsetX()
 int QtPrinter::offsetY()
 {
     return printableArea(m_printer).top();
+}
+
+void QtPrintPreview::show(const std::string &title, const std::function<void(Printer &)> &draw)
+{
+    QPrinter device(QPrinter::HighResolution);
+    device.setFullPage(true);
+    QPrintPreviewDialog dialog(&device, QApplication::activeWindow());
+    dialog.setWindowTitle(qs(title));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&draw](QPrinter *pages) {
+                         QtPrinter printer(*pages);
+                         draw(printer);
+                     });
+    dialog.exec();
 }
 
 void QtShell::openDocument(const std::string &path)

@@ -32,6 +32,8 @@ private:
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(const std::string &pdfFile = {});
+    // Prints on `target`, which the caller owns and keeps alive (a preview's page device).
+    explicit QtPrinter(QPrinter &target);
     ~QtPrinter() override;
     bool beginDoc(const std::string &title) override;
     void endDoc() override;
@@ -51,10 +53,17 @@ public:
     int offsetY() override;
 
 private:
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_owned;
+    QPrinter &m_printer;
     std::unique_ptr<QPainter> m_painter;
     int m_penX = 0;
     int m_penY = 0;
+};
+
+// QPrintPreviewDialog over a full-page, high-resolution printer.
+class QtPrintPreview : public PrintPreview {
+public:
+    void show(const std::string &title, const std::function<void(Printer &)> &draw) override;
 };
 
 class QtShell : public Shell {
@@ -74,6 +83,7 @@ struct QtPlatform {
     QtPrinter printer;
     QtShell shell;
     QtDialogRunner dialogs;
+    QtPrintPreview preview;
 
-    Platform platform() { return {boxes, files, printer, shell, dialogs}; }
+    Platform platform() { return {boxes, files, printer, shell, dialogs, preview}; }
 };

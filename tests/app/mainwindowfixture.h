@@ -26,11 +26,13 @@ protected:
     RecordingPrinter printer;
     FakeShell shell;
     FakeDialogRunner dialogs;
+    RecordingPreview preview;
     std::unique_ptr<TForm1> form;
 
     void start()
     {
-        form = startProgram({boxes, files, printer, shell, dialogs}, folder.programFolder());
+        form =
+            startProgram({boxes, files, printer, shell, dialogs, preview}, folder.programFolder());
         form->show();
         QApplication::setActiveWindow(form.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));

@@ -415,7 +415,7 @@ TEST(FilePrint, NumbersAreMarkedThroughTheReplacementMap)
 TEST(FilePrint, LinesFirstToLastKeepTheirNumbersAfterTheSkippedLines)
 {
     FileBench bench("title\n" + sixNumberLines(25));
-    bench.file.skip = 1;
+    bench.file.skipLines = 1;
     EXPECT_EQ(bench.print(request(france, 3, 14, true)), 12);
     EXPECT_EQ(bench.corner(), (Corner{{1, "3"}, {2, "13"}}));
     EXPECT_EQ(bench.marks(2).size(), 12u);

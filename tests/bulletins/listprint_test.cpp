@@ -353,7 +353,7 @@ TEST(ExternalExport, FailedWriteKeepsTheOldFileAndIsReported)
 TEST(ExternalPrint, NumbersTheKeptLinesFromOneInSingleSpacing)
 {
     ExternalBench bench("a\nb\n3;7;12;25;33;41\n5;x;9\n", ";");
-    bench.file.skip = 2;
+    bench.file.skipLines = 2;
     bench.run(ListMode::Print);
     const std::vector<Record> texts = bench.printer.of(Op::Text);
     ASSERT_EQ(texts.size(), 3u);

@@ -199,7 +199,10 @@ TEST_P(CliBadArguments, ExitTwoWithOneLineOnStderr)
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliBadArguments,
     ::testing::Values(
-        BadCase{"NoCommand", {}, "usage: mirazol-cli methods|list|export|verify|table ..."},
+        BadCase{"NoCommand",
+                {},
+                "usage: mirazol-cli "
+                "methods|list|export|verify|table|fields|compare|compare-file ..."},
         BadCase{"UnknownCommand", {"draw"}, "unknown command draw"},
         BadCase{"UnknownMethod", {"list", "200", "1"}, "unknown method 200"},
         BadCase{"MethodNotANumber", {"verify", "one"}, "method is not a number: \"one\""},

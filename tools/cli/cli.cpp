@@ -1,13 +1,18 @@
 #include "cli.h"
 
 #include "bulletins/gridlines.h"
+#include "compare/comparison.h"
+#include "compare/externalgrids.h"
 #include "engine/gridtables.h"
 #include "engine/guaranteechecker.h"
 #include "engine/methodcatalogue.h"
 #include "engine/selection.h"
 #include "i18n/messagecatalogue.h"
 
+#include <algorithm>
 #include <charconv>
+#include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -15,14 +20,32 @@ namespace {
 
 constexpr int exitSuccess = 0;
 constexpr int exitGuaranteeFails = 1;
+constexpr int exitFileUnreadable = 1;
 constexpr int exitBadArguments = 2;
 
 constexpr int frenchLanguage = 1;
 constexpr int listLabelMessage = 146;
+constexpr int complementaryMessage = 144;
 
-// Bad command-line arguments; runCli turns it into the one-line message and status 2.
+constexpr std::string_view fieldsUsage = "usage: mirazol-cli fields FILE [--sep C] [--skip N]";
+constexpr std::string_view compareUsage =
+    "usage: mirazol-cli compare METHOD --draw D1,D2,D3,D4,D5,D6,C N1 N2 ... [--lang N]";
+constexpr std::string_view compareFileUsage =
+    "usage: mirazol-cli compare-file FILE --draw D1,D2,D3,D4,D5,D6,C [--sep C] [--skip N] "
+    "[--replace N=M ...] [--lang N]";
+
+// Bad command-line arguments; runCli turns it into the message, the command's usage line when
+// it has one, and status 2.
 class BadArguments : public std::runtime_error {
-    using std::runtime_error::runtime_error;
+public:
+    explicit BadArguments(const std::string &message, std::string_view usage = {})
+        : std::runtime_error(message), m_usage(usage)
+    {
+    }
+    std::string_view usage() const { return m_usage; }
+
+private:
+    std::string_view m_usage;
 };
 
 struct Arguments {
@@ -40,6 +63,18 @@ int parseInteger(const std::string &text, std::string_view what)
     return value;
 }
 
+// The value of `--lang`, the argument at `i`; `i` moves onto it.
+int languageOption(const std::vector<std::string> &args, std::size_t &i)
+{
+    if (i + 1 == args.size())
+        throw BadArguments("--lang needs a language number 1.." + std::to_string(languageCount));
+    const int language = parseInteger(args[++i], "language");
+    if (language < 1 || language > languageCount)
+        throw BadArguments("language " + args[i] + " is outside 1.." +
+                           std::to_string(languageCount));
+    return language;
+}
+
 // Separates the options from the other arguments; only `--lang N` exists, where allowed.
 Arguments splitArguments(const std::vector<std::string> &args, bool languageAllowed)
 {
@@ -52,13 +87,7 @@ Arguments splitArguments(const std::vector<std::string> &args, bool languageAllo
         }
         if (arg != "--lang" || !languageAllowed)
             throw BadArguments("unknown option " + arg);
-        if (i + 1 == args.size())
-            throw BadArguments("--lang needs a language number 1.." +
-                               std::to_string(languageCount));
-        parsed.language = parseInteger(args[++i], "language");
-        if (parsed.language < 1 || parsed.language > languageCount)
-            throw BadArguments("language " + args[i] + " is outside 1.." +
-                               std::to_string(languageCount));
+        parsed.language = languageOption(args, i);
     }
     return parsed;
 }
@@ -189,13 +218,262 @@ int printTable(const std::vector<std::string> &args, std::ostream &out)
     return exitSuccess;
 }
 
+// Options of the grid-file and comparison commands.
+struct FileArguments {
+    std::vector<std::string> positional;
+    int language = frenchLanguage;
+    std::optional<Draw> draw;
+    GridFileSource source{{}, " ", 0};
+    std::vector<ReplacementBox> replacements;
+};
+
+// "D1,D2,D3,D4,D5,D6,C": seven numbers 0..99, 0 standing for an empty entry box; a number
+// 1..99 given twice is refused, as the comparison window refuses it.
+Draw drawOption(const std::string &text)
+{
+    std::vector<std::int32_t> values;
+    std::size_t begin = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', begin);
+        const std::string item = text.substr(begin, comma - begin);
+        const int value = parseInteger(item, "draw number");
+        if (value < 0 || value > 99)
+            throw BadArguments("draw number " + item + " is outside 0..99");
+        values.push_back(value);
+        if (comma == std::string::npos)
+            break;
+        begin = comma + 1;
+    }
+    if (values.size() != 7)
+        throw BadArguments("--draw needs 7 numbers (six drawn, then the complementary), got " +
+                           std::to_string(values.size()));
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        if (values[j] != 0 && std::count(values.begin(), values.begin() + j, values[j]) > 0)
+            throw BadArguments("draw number " + std::to_string(values[j]) + " is given twice");
+    }
+    Draw draw;
+    std::copy(values.begin(), values.begin() + 6, draw.d.begin() + 1);
+    draw.c = values[6];
+    return draw;
+}
+
+std::string separatorOption(const std::string &text)
+{
+    if (text.size() > 1)
+        throw BadArguments("separator must be one character: \"" + text + "\"");
+    return text;
+}
+
+std::int32_t skipOption(const std::string &text)
+{
+    const int lines = parseInteger(text, "lines to skip");
+    if (lines < 0)
+        throw BadArguments("lines to skip must be 0 or more, got " + text);
+    return lines;
+}
+
+bool looksLikeReplacement(const std::string &text)
+{
+    return !text.starts_with("--") && text.find('=') != std::string::npos;
+}
+
+// "N=M": the file's number N (1..100) stands for M, as replacement box N holding M.
+ReplacementBox replacementOption(const std::string &text)
+{
+    const std::size_t equals = text.find('=');
+    if (equals == std::string::npos)
+        throw BadArguments("replacement must read N=M: \"" + text + "\"");
+    const std::string number = text.substr(0, equals);
+    const std::string replacement = text.substr(equals + 1);
+    const int tag = parseInteger(number, "replaced number");
+    if (tag < 1 || tag > 100)
+        throw BadArguments("replaced number " + number + " is outside 1..100");
+    parseInteger(replacement, "replacement");
+    return {tag, replacement};
+}
+
+// Separates the options named in `allowed` from the other arguments. `--replace` takes one
+// N=M or more.
+FileArguments splitFileArguments(const std::vector<std::string> &args,
+                                 std::initializer_list<std::string_view> allowed)
+{
+    FileArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (!arg.starts_with("--")) {
+            parsed.positional.push_back(arg);
+            continue;
+        }
+        if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end())
+            throw BadArguments("unknown option " + arg);
+        if (arg == "--lang") {
+            parsed.language = languageOption(args, i);
+            continue;
+        }
+        if (i + 1 == args.size())
+            throw BadArguments(arg + " needs a value");
+        const std::string &value = args[++i];
+        if (arg == "--draw") {
+            parsed.draw = drawOption(value);
+        } else if (arg == "--sep") {
+            parsed.source.separator = separatorOption(value);
+        } else if (arg == "--skip") {
+            parsed.source.skipLines = skipOption(value);
+        } else {
+            parsed.replacements.push_back(replacementOption(value));
+            while (i + 1 < args.size() && looksLikeReplacement(args[i + 1]))
+                parsed.replacements.push_back(replacementOption(args[++i]));
+        }
+    }
+    return parsed;
+}
+
+// The single file argument of a file command.
+std::string fileArgument(const FileArguments &parsed)
+{
+    if (parsed.positional.empty())
+        throw BadArguments("missing file name");
+    if (parsed.positional.size() > 1)
+        throw BadArguments("one file only, got " + std::to_string(parsed.positional.size()));
+    return parsed.positional.front();
+}
+
+const Draw &drawArgument(const FileArguments &parsed)
+{
+    if (!parsed.draw)
+        throw BadArguments("missing --draw");
+    return *parsed.draw;
+}
+
+// Gathers output in a large block and hands it to the stream whole, so that a million lines
+// cost a few dozen writes.
+class BlockWriter {
+public:
+    explicit BlockWriter(std::ostream &out) : m_out(out) { m_block.reserve(blockSize + 4096); }
+    BlockWriter(const BlockWriter &) = delete;
+    BlockWriter &operator=(const BlockWriter &) = delete;
+
+    // The text of the line being written; endLine closes it.
+    std::string &text() { return m_block; }
+
+    void endLine()
+    {
+        m_block += '\n';
+        if (m_block.size() >= blockSize)
+            flush();
+    }
+
+    void flush()
+    {
+        m_out.write(m_block.data(), static_cast<std::streamsize>(m_block.size()));
+        m_block.clear();
+    }
+
+private:
+    static constexpr std::size_t blockSize = std::size_t{1} << 20;
+    std::ostream &m_out;
+    std::string m_block;
+};
+
+void writeLines(const ComparisonList &list, BlockWriter &writer)
+{
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        list.appendLineText(i, writer.text());
+        writer.endLine();
+    }
+}
+
+void writeCounters(const ComparisonList &list, int language, BlockWriter &writer)
+{
+    const auto message = [language](int n) { return pgloretlibmessage(n, language); };
+    for (const Rank rank : allRanks) {
+        writer.text() +=
+            rankCaption(rank, message) + '\t' + std::to_string(list.counters().count(rank));
+        writer.endLine();
+    }
+}
+
+int listFields(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    FileArguments parsed = splitFileArguments(args, {"--sep", "--skip"});
+    parsed.source.fileName = fileArgument(parsed);
+    GridPreview preview;
+    const GridFileOutcome outcome =
+        pchargegrille(preview, parsed.source, 0, identityReplacement(), false);
+    BlockWriter writer(out);
+    for (std::size_t row = 1; row <= preview.lineCount(); ++row) {
+        for (int f = 1; f <= previewFieldCount; ++f) {
+            if (f > 1)
+                writer.text() += '\t';
+            writer.text() += preview.cellText(f, row);
+        }
+        writer.endLine();
+    }
+    writer.flush();
+    if (!outcome.ok) {
+        err << "mirazol-cli: " << outcome.message << '\n';
+        return exitFileUnreadable;
+    }
+    return exitSuccess;
+}
+
+int compareGrids(const std::vector<std::string> &args, std::ostream &out)
+{
+    const FileArguments parsed = splitFileArguments(args, {"--draw", "--lang"});
+    const MethodTable rows = catalogueRows();
+    int method = 0;
+    Selection s = tickedSelection(rows, parsed.positional, method);
+    ComparisonList list;
+    pcomparegrilles(s, method, row(rows, method).nbgrilles, drawArgument(parsed),
+                    pgloretlibmessage(complementaryMessage, parsed.language), list);
+    BlockWriter writer(out);
+    writeLines(list, writer);
+    writeCounters(list, parsed.language, writer);
+    writer.flush();
+    return exitSuccess;
+}
+
+int compareFile(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    FileArguments parsed =
+        splitFileArguments(args, {"--draw", "--sep", "--skip", "--replace", "--lang"});
+    parsed.source.fileName = fileArgument(parsed);
+    const Draw &draw = drawArgument(parsed);
+    ComparisonList list;
+    const GridFileOutcome outcome =
+        pcomparefichier(parsed.source, pconstruitremplacement(parsed.replacements), draw,
+                        pgloretlibmessage(complementaryMessage, parsed.language), list);
+    BlockWriter writer(out);
+    writeLines(list, writer);
+    // After a failure the counters stand for part of the file only, so they are not written.
+    if (outcome.ok)
+        writeCounters(list, parsed.language, writer);
+    writer.flush();
+    if (!outcome.ok) {
+        err << "mirazol-cli: " << outcome.message << '\n';
+        return exitFileUnreadable;
+    }
+    return exitSuccess;
+}
+
+// Runs a command whose bad arguments are reported with its usage line.
+template <typename Command> int withUsage(std::string_view usage, Command command)
+{
+    try {
+        return command();
+    } catch (const BadArguments &e) {
+        throw BadArguments(e.what(), usage);
+    }
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     try {
         if (args.empty())
-            throw BadArguments("usage: mirazol-cli methods|list|export|verify|table ...");
+            throw BadArguments("usage: mirazol-cli "
+                               "methods|list|export|verify|table|fields|compare|compare-file ...");
         const std::string &command = args.front();
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         if (command == "methods")
@@ -208,9 +486,17 @@ int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream
             return verifyMethods(rest, out);
         if (command == "table")
             return printTable(rest, out);
+        if (command == "fields")
+            return withUsage(fieldsUsage, [&] { return listFields(rest, out, err); });
+        if (command == "compare")
+            return withUsage(compareUsage, [&] { return compareGrids(rest, out); });
+        if (command == "compare-file")
+            return withUsage(compareFileUsage, [&] { return compareFile(rest, out, err); });
         throw BadArguments("unknown command " + command);
     } catch (const BadArguments &e) {
         err << "mirazol-cli: " << e.what() << '\n';
+        if (!e.usage().empty())
+            err << e.usage() << '\n';
         return exitBadArguments;
     }
 }
