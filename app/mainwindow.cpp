@@ -304,6 +304,10 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::activate()
 {
+    if (m_firstActivation)
+        firstActivation();
+    for (std::size_t i = 1; i <= 7; ++i)
+        m_state.rememberedDraw[i] = 1;
     m_state.parameterFileFound = pchargeparametres(m_state.params, m_state.programFolder);
     premplimethodes();
     pdecochetout();
@@ -317,6 +321,19 @@ void TForm1::activate()
         m_state.params.displayLayout = 2;
     checkLayoutButton();
     paffichenumerosmethode();
+}
+
+void TForm1::firstActivation()
+{
+    // Nothing here may stop the start: a bulletin table or language file that fails leaves the
+    // program with what was set up, and the built-in texts.
+    try {
+        m_state.filePage = 1;
+        pinittypebulletin(m_state.bulletinTypes);
+        m_state.languageFile.FileName = m_state.programFolder + std::string(languageFileName);
+        m_state.languageFile.Load(m_state.params.language);
+    } catch (const std::exception &) {
+    }
 }
 
 void TForm1::checkLayoutButton()

@@ -101,6 +101,8 @@ private:
     void buildPositionCombos(QWidget *page);
     void buildLayoutButtons(QWidget *page);
     void createWindows();
+    // Steps of the first activation only: wizard page, bulletin types, language file.
+    void firstActivation();
     void setLayout(int layout);
     void checkLayoutButton();
     void showCell(int number, bool ticked);

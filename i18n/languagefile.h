@@ -2,12 +2,16 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TTextFile;
 
 // Number of message texts a language file can hold.
 constexpr int languageFileEntryCount = 300;
+
+// Name of the language file in the program folder.
+constexpr std::string_view languageFileName = "mirazol.lg";
 
 // The texts of the optional language file, which replace the built-in messages when it loads.
 // The file is ";"-separated: 10 header lines, then the entry of message N on the N-th line

@@ -4,7 +4,7 @@
 
 std::string AppState::message(int n) const
 {
-    return pgloretlibmessage(n, params.language);
+    return pgloretlibmessage(n, params.language, languageFile.messageTexts());
 }
 
 LabelWords AppState::labelWords() const

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "bulletins/bulletintypes.h"
 #include "engine/methodcatalogue.h"
 #include "engine/selection.h"
+#include "i18n/languagefile.h"
+#include "storage/gridfile.h"
 #include "storage/paramrecord.h"
+
+#include <array>
+#include <cstdint>
 
 #include <string>
 #include <vector>
@@ -21,6 +27,21 @@ struct AppState {
     // Texts of the method list as shown, and the position of its selected item (-1: none).
     std::vector<MethodListItem> methodList;
     int methodListIndex = -1;
+
+    // The bulletin types, filled at the first activation.
+    BulletinTypeTable bulletinTypes{};
+
+    // The language file; while it is loaded, its texts replace the built-in messages.
+    Tgerelanguage languageFile;
+
+    // The last accepted draw of the comparison window, index 1..7: list position + 1 of each box.
+    std::array<std::int32_t, 8> rememberedDraw{};
+
+    // Page 1..5 of the external-file wizard.
+    std::int32_t filePage = 0;
+
+    // Entry n (1..100) is the number that stands for n in an external grid file.
+    ReplacementMap replacementMap = identityReplacement();
 
     // Message n in the current language.
     std::string message(int n) const;
