@@ -4,14 +4,14 @@
 #include <string_view>
 #include <vector>
 
-constexpr int messageCount = 173;
+constexpr int messageCount = 176;
 constexpr int languageCount = 7;
 
 // Language indices, the column order of the built-in table.
 enum class Language { French = 1, English, Portuguese, Spanish, Italian, Croatian, German };
 
 // Built-in text (UTF-8) of message n in `language`; empty for an empty cell, for a message
-// outside 1..173 and for a language outside 1..7.
+// outside 1..176 and for a language outside 1..7.
 std::string_view builtinMessage(int n, int language);
 
 // Message n in the current language. `languageFileTexts` holds the loaded language file's

@@ -272,6 +272,19 @@ std::span<const MessageRow> messageRows()
         {161, {"Précédent", "previous", "", "", "", "", ""}},
         {162, {"Suivant", "Next", "", "", "", "", ""}},
         {163, {"Nombre de lignes à sauter", "Number of lines to skip", "", "", "", "", ""}},
+        {174,
+         {"Aperçu", "Preview", "Pré-visualizar", "Vista previa", "Anteprima", "Pregled",
+          "Vorschau"}},
+        {175,
+         {"Page de calibrage", "Calibration page", "Página de calibração", "Página de calibración",
+          "Pagina di calibrazione", "Stranica za kalibraciju", "Kalibrierseite"}},
+        {176,
+         {"Aucune imprimante : enregistrer l'impression en PDF",
+          "No printer: save the printout as a PDF file",
+          "Nenhuma impressora: guardar a impressão em PDF",
+          "Ninguna impresora: guardar la impresión en PDF",
+          "Nessuna stampante: salva la stampa in PDF", "Nema pisača: spremi ispis kao PDF",
+          "Kein Drucker: Ausdruck als PDF speichern"}},
     };
     return rows;
 }

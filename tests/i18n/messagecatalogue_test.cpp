@@ -255,9 +255,21 @@ TEST(MessageCatalogue, LanguageIndexOutsideOneToSevenGivesEmptyTexts)
 
 TEST(MessageCatalogue, MessageNumbersOutsideTheTableGiveEmptyTexts)
 {
-    for (const int n : {0, -1, 174, 1000, INT_MIN, INT_MAX}) {
+    for (const int n : {0, -1, 177, 1000, INT_MIN, INT_MAX}) {
         for (int language = 1; language <= languageCount; ++language)
             EXPECT_EQ(pgloretlibmessage(n, language), "") << n << " language " << language;
+    }
+}
+
+TEST(MessageCatalogue, PreviewCalibrationAndPdfCaptionsExistInEveryLanguage)
+{
+    EXPECT_EQ(pgloretlibmessage(174, 1), "Aperçu");
+    EXPECT_EQ(pgloretlibmessage(174, 2), "Preview");
+    EXPECT_EQ(pgloretlibmessage(175, 1), "Page de calibrage");
+    EXPECT_EQ(pgloretlibmessage(176, 2), "No printer: save the printout as a PDF file");
+    for (const int n : {174, 175, 176}) {
+        for (int language = 1; language <= languageCount; ++language)
+            EXPECT_NE(pgloretlibmessage(n, language), "") << n << " language " << language;
     }
 }
 
