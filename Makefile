@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build build-asan run test test-asan bench format clean
+.PHONY: all deps build build-asan run test test-asan bench fuzz format clean
 
 all: build
 
@@ -31,6 +31,20 @@ test: build build-asan
 
 bench: build
 	$(BUILD)/bench/mirazol-bench
+
+# Runs every fuzz target for FUZZ_SECONDS seconds (clang and libFuzzer; own build directory).
+# New inputs go to build-fuzz/found/<target>; copy any that failed into fuzz/crashes/<target>.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DMIRAZOL_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	for target in textfile_field textfile_read languagefile; do \
+		mkdir -p $(FUZZ_BUILD)/found/$$target && \
+		$(FUZZ_BUILD)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			$(FUZZ_BUILD)/found/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 # Formats every C++ file of ours with the project's .clang-format (generated data excluded).
 format:

@@ -2,6 +2,7 @@
 
 #include "app/help.h"
 #include "app/ticketsetcommands.h"
+#include "bulletins/listprint.h"
 #include "engine/randomselection.h"
 #include "storage/numerictext.h"
 #include "storage/parameterfile.h"
@@ -288,6 +289,15 @@ void TForm1::createWindows()
 {
     m_form2 = new TForm2(m_state, m_pictures, this);
     m_form5 = new TForm5(m_state, this);
+    connect(m_form5, &TForm5::printListRequested, this,
+            [this] { pimprimelistebulletin(ListMode::Print); });
+    connect(m_form5, &TForm5::exportRequested, this,
+            [this] { pimprimelistebulletin(ListMode::Export); });
+    connect(m_form5, &TForm5::previewListRequested, this, &TForm1::previewListe);
+    // The list window opens the print dialog without the count check: it only opens once the
+    // check has passed.
+    connect(m_form5, &TForm5::printBulletinsRequested, this,
+            [this] { m_platform.dialogs.runModal(*m_form7); });
     m_form8 = new FormDialog("TForm8", 598, 417, this);
     m_form7 = new FormDialog("TForm7", 477, 335, this);
     m_form9 = new TForm9(m_state, this);
@@ -608,6 +618,32 @@ void TForm1::bcomparerClick()
 void TForm1::mCompareraveclesrsultats1Click()
 {
     pcontrolecoche(45);
+}
+
+PrintContext TForm1::printContext(Printer &printer)
+{
+    return {printer, m_platform.boxes, m_state.params,
+            [this](int n) { return m_state.message(n); }};
+}
+
+void TForm1::pimprimelistebulletin(ListMode mode)
+{
+    const int m = m_state.pnumeromethode();
+    const Tmethode *row = m_state.method(m);
+    PrintContext context = printContext(m_platform.printer);
+    ::pimprimelistebulletin(context, m_platform.files, m_state.selection, m,
+                            row ? row->nbgrilles : 0, mode);
+}
+
+void TForm1::previewListe()
+{
+    m_platform.preview.show(m_state.message(85), [this](Printer &printer) {
+        const int m = m_state.pnumeromethode();
+        const Tmethode *row = m_state.method(m);
+        PrintContext context = printContext(printer);
+        ::pimprimelistebulletin(context, m_platform.files, m_state.selection, m,
+                                row ? row->nbgrilles : 0, ListMode::Print);
+    });
 }
 
 void TForm1::bquitterClick()

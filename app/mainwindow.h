@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bulletins/listprint.h"
 #include "platform/platform.h"
 #include "state/appstate.h"
 #include "windows/numbergridpanel.h"
@@ -81,6 +82,11 @@ public:
     void boutaideClick();
     void Aideenligne1Click();
 
+    // The list of the generated grids printed or exported (list window's buttons).
+    void pimprimelistebulletin(ListMode mode);
+    // The printed list of the generated grids shown in a preview window.
+    void previewListe();
+
     // Texts of the main window in the current language.
     void pglometlibelles();
 
@@ -108,6 +114,8 @@ private:
     void showCell(int number, bool ticked);
     void openViewer(int captionMessage);
     void openList(int captionMessage);
+    // What the print routines print and report with, on `printer`.
+    PrintContext printContext(Printer &printer);
     // Runs a routine that shows the failure box under its own name when it throws.
     template <typename F> void guarded(const char *name, F &&routine);
 

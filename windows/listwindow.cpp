@@ -34,12 +34,14 @@ TForm5::TForm5(AppState &state, QWidget *parent)
     courier.setFixedPitch(true);
     listbull->setFont(courier);
 
-    BitBtn6 = named<QPushButton>(this, "BitBtn6", QRect(8, 308, 244, 32));
-    BitBtn2 = named<QPushButton>(this, "BitBtn2", QRect(257, 308, 244, 32));
+    BitBtn6 = named<QPushButton>(this, "BitBtn6", QRect(8, 308, 190, 32));
+    bapercu = named<QPushButton>(this, "bapercu", QRect(202, 308, 90, 32));
+    BitBtn2 = named<QPushButton>(this, "BitBtn2", QRect(297, 308, 204, 32));
     bexport = named<QPushButton>(this, "bexport", QRect(8, 344, 380, 32));
     BitBtn1 = named<QPushButton>(this, "BitBtn1", QRect(393, 344, 108, 32));
 
     connect(BitBtn6, &QPushButton::clicked, this, &TForm5::imprimeliste);
+    connect(bapercu, &QPushButton::clicked, this, &TForm5::bapercuClick);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm5::bimprimebulletins);
     connect(bexport, &QPushButton::clicked, this, &TForm5::bexportClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm5::BitBtn1Click);
@@ -85,6 +87,7 @@ void TForm5::pmetlibelles()
     setWindowTitle(text(86));
     labtitre->setText(text(86));
     BitBtn6->setText(text(85));
+    bapercu->setText(text(174));
     BitBtn2->setText(text(58));
     bexport->setText(text(61));
     BitBtn1->setText(text(126));
@@ -98,6 +101,11 @@ void TForm5::BitBtn1Click()
 void TForm5::imprimeliste()
 {
     emit printListRequested();
+}
+
+void TForm5::bapercuClick()
+{
+    emit previewListRequested();
 }
 
 void TForm5::bimprimebulletins()

@@ -29,6 +29,8 @@ public:
     void BitBtn1Click();
     // Asks for the list to be printed.
     void imprimeliste();
+    // Asks for a preview of the printed list.
+    void bapercuClick();
     // Asks for the print dialog of the bulletins.
     void bimprimebulletins();
     // Asks for the list to be exported to a text file.
@@ -37,6 +39,8 @@ public:
 signals:
     // The list's print button was pressed.
     void printListRequested();
+    // The list's preview button was pressed.
+    void previewListRequested();
     // The bulletin print button was pressed.
     void printBulletinsRequested();
     // The export button was pressed.
@@ -53,6 +57,7 @@ private:
     QListView *listbull = nullptr;
     QStringListModel *m_lines = nullptr;
     QPushButton *BitBtn6 = nullptr;
+    QPushButton *bapercu = nullptr;
     QPushButton *BitBtn2 = nullptr;
     QPushButton *bexport = nullptr;
     QPushButton *BitBtn1 = nullptr;

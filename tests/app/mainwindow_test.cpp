@@ -453,6 +453,39 @@ TEST_F(MainWindowTest, OpeningWindowsKeepsNumbersAndMethod)
     EXPECT_EQ(state().selection.tabnumsel[1], 3);
 }
 
+TEST_F(MainWindowTest, ListWindowButtonsPrintPreviewExportAndOpenThePrintDialog)
+{
+    start();
+    selectMethod(1);
+    tick(elevenNumbers);
+    const std::string exported = folder.file("grilles.txt").string();
+    files.answers.push_back(exported);
+    dialogs.script = [](QDialog &window) {
+        if (window.objectName() != "TForm5")
+            return;
+        for (const char *button : {"BitBtn6", "bapercu", "bexport", "BitBtn2"})
+            QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton);
+    };
+    QTest::mouseClick(child<QPushButton>("bimplistbull"), Qt::LeftButton);
+
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm5", "TForm7"}));
+    const auto titles = printer.of(RecordingPrinter::Op::Text);
+    ASSERT_FALSE(titles.empty());
+    EXPECT_EQ(titles[0].text, "LISTE DES BULLETINS");
+    EXPECT_EQ(preview.titles, std::vector<std::string>{"Imprimer la liste"});
+    ASSERT_EQ(preview.printer.records.size(), printer.records.size());
+    for (std::size_t i = 0; i < printer.records.size(); ++i) {
+        EXPECT_EQ(preview.printer.records[i].op, printer.records[i].op) << i;
+        EXPECT_EQ(preview.printer.records[i].x, printer.records[i].x) << i;
+        EXPECT_EQ(preview.printer.records[i].y, printer.records[i].y) << i;
+        EXPECT_EQ(preview.printer.records[i].text, printer.records[i].text) << i;
+    }
+    const std::string bytes = readBytes(exported);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 11);
+    EXPECT_EQ(bytes.substr(0, bytes.find('\r')), " 7, 12, 18, 25, 31, 40");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 TEST_F(MainWindowTest, ViewerShowsTheFirstGridOfTheWorkedExample)
 {
     start();
