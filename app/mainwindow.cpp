@@ -323,6 +323,9 @@ void TForm1::activate()
     pdecochetout();
     pglometlibelles();
     if (!m_state.parameterFileFound) {
+        // A first start: the player chooses the language, unless a language file gives the texts.
+        if (!m_state.languageFile.Loaded)
+            m_platform.dialogs.runModal(*m_form10);
         pglometlibelles();
         premplimethodes();
     }

@@ -23,6 +23,9 @@ namespace {
 
 const std::vector<int> elevenNumbers{3, 7, 12, 18, 22, 25, 31, 36, 40, 44, 49};
 
+// A start without a parameter file or a language file shows the language chooser once.
+const std::vector<std::string> firstStart{"TForm10"};
+
 std::string le32(std::int32_t v)
 {
     std::string bytes;
@@ -125,6 +128,41 @@ TEST_F(MainWindowTest, FifoInPlaceOfTheParameterFileStartsWithDefaultsAndSaysSoA
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].title, "Fichier non sauvegardé !!");
     EXPECT_TRUE(std::filesystem::is_fifo(folder.file("QUILVE.PAR")));
+}
+
+TEST_F(MainWindowTest, FirstStartShowsTheLanguageChooserOnceAndTheTextsFollowItsChoice)
+{
+    dialogs.script = [](QDialog &window) {
+        if (window.objectName() == "TForm10")
+            window.accept();
+    };
+    start();
+    EXPECT_EQ(dialogs.shown, firstStart);
+    form->activate();
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm10", "TForm10"}));
+}
+
+TEST_F(MainWindowTest, StartWithAParameterFileShowsNoLanguageChooser)
+{
+    writeBytes(folder.file("QUILVE.PAR"), parameterFile(2, 2));
+    start();
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MainWindowTest, LanguageFileGivesTheTextsAndNoChooserAtAFirstStart)
+{
+    std::string file = "Mirazol;Essai\nlangue;Texte\nversion;1\n";
+    for (int line = 4; line <= 10; ++line)
+        file += "en-tete;" + std::to_string(line) + "\n";
+    for (int n = 1; n <= 162; ++n)
+        file += std::to_string(n) + ";Texte " + std::to_string(n) + "\n";
+    writeBytes(folder.file("mirazol.lg"), file);
+    start();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(state().languageFile.Loaded);
+    EXPECT_EQ(child<QPushButton>("bvoirbulletin")->text().toStdString(),
+              state().languageFile.Texts[56]);
+    EXPECT_FALSE(child<QPushButton>("bvoirbulletin")->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, FirstRunClosedNormallyWritesTheDefaultParameterFile)
@@ -267,7 +305,7 @@ TEST_F(MainWindowTest, HiddenCombosStillCountWhenLeavingAVisibleOne)
     EXPECT_EQ(tickedNumbers().size(), 22u);
     form->bvoirbulletinClick();
     ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown, firstStart);
 }
 
 TEST_F(MainWindowTest, TypingSeventyFiveTicksItWithoutACell)
@@ -422,10 +460,10 @@ TEST_F(MainWindowTest, WrongCountRefusesTheViewerWithMessage109AndCaption45)
     EXPECT_EQ(boxes.boxes[0].title, "Numéros des grilles à imprimer incorrect");
     EXPECT_EQ(boxes.boxes[0].body, "Numéros selectionnés incorrects");
     EXPECT_EQ(boxes.boxes[0].icon, BoxIcon::Exclamation);
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown, firstStart);
     tick({49});
     form->bvoirbulletinClick();
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm2"}));
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm10", "TForm2"}));
 }
 
 TEST_F(MainWindowTest, ListMenuUsesCaption46AndPrintCommandsCaption80)
@@ -447,7 +485,7 @@ TEST_F(MainWindowTest, OpeningWindowsKeepsNumbersAndMethod)
     form->bvoirbulletinClick();
     form->bimplistbullClick();
     form->Paramtres1Click();
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm2", "TForm5", "TForm9"}));
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm10", "TForm2", "TForm5", "TForm9"}));
     EXPECT_EQ(tickedNumbers(), elevenNumbers);
     EXPECT_EQ(state().pnumeromethode(), 1);
     EXPECT_EQ(state().selection.tabnumsel[1], 3);
@@ -468,7 +506,7 @@ TEST_F(MainWindowTest, ListWindowButtonsPrintPreviewExportAndOpenThePrintDialog)
     };
     QTest::mouseClick(child<QPushButton>("bimplistbull"), Qt::LeftButton);
 
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm5", "TForm7"}));
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm10", "TForm5", "TForm7"}));
     const auto titles = printer.of(RecordingPrinter::Op::Text);
     ASSERT_FALSE(titles.empty());
     EXPECT_EQ(titles[0].text, "LISTE DES BULLETINS");
