@@ -1,8 +1,11 @@
 #include "windows/labelcombobox.h"
 
 #include <QAbstractItemView>
+#include <QScreen>
 #include <QStylePainter>
+
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -44,8 +47,14 @@ void LabelComboBox::showPopup()
     for (int i = 0; i < count(); ++i)
         widest = qMax(widest, metrics.horizontalAdvance(visibleLabel(itemText(i))) + 32);
     QWidget *popup = view()->window();
-    if (popup->width() > widest)
-        popup->resize(widest, popup->height());
+    if (popup->width() <= widest)
+        return;
+    // The base class placed the wide list to fit the screen; the narrow one opens under the box.
+    popup->resize(widest, popup->height());
+    int left = mapToGlobal(QPoint(0, 0)).x();
+    if (const QScreen *shown = screen())
+        left = std::min(left, shown->availableGeometry().right() + 1 - widest);
+    popup->move(left, popup->y());
 }
 
 void LabelComboBox::paintEvent(QPaintEvent *)
