@@ -153,11 +153,12 @@ void TTextFile::readPhysicalLine()
 {
     Line.clear();
     while (hasMoreBytes()) {
-        const auto first = m_buffer.begin() + static_cast<std::ptrdiff_t>(m_begin);
-        const auto last = m_buffer.begin() + static_cast<std::ptrdiff_t>(m_end);
-        const auto stop = std::find_if(first, last, isLineEnd);
-        Line.append(first, stop);
-        m_begin = static_cast<std::size_t>(stop - m_buffer.begin());
+        // Pointers, not iterators: appending an iterator range builds a temporary string.
+        const char *first = m_buffer.data() + m_begin;
+        const char *last = m_buffer.data() + m_end;
+        const char *stop = std::find_if(first, last, isLineEnd);
+        Line.append(first, static_cast<std::size_t>(stop - first));
+        m_begin = static_cast<std::size_t>(stop - m_buffer.data());
         if (stop != last) {
             ++m_begin;
             // The LF of a CR LF pair may stand at the start of the next buffer load.
