@@ -106,6 +106,8 @@ void ExternalFilePage::buildFilePage(QWidget *sheet)
     m_labfic->setAutoFillBackground(true);
     m_labfic->setBackgroundRole(QPalette::Base);
     m_labfic->setFrameShape(QFrame::StyledPanel);
+    // A path is shown as it is, even one that looks like markup.
+    m_labfic->setTextFormat(Qt::PlainText);
     m_bselfic = named<QPushButton>(m_gfic, "bselfic", {470, 25, 128, 28});
     m_Labseparateur = named<QLabel>(sheet, "Labseparateur", {10, 100, 200, 18});
     m_Combseparateur = named<QComboBox>(sheet, "Combseparateur", {220, 97, 60, 22});
