@@ -123,7 +123,7 @@ void TForm1::buildWindow()
     m_tabp2->setObjectName("tabp2");
     m_PageControl1->addTab(m_tabp1, QString());
     m_PageControl1->addTab(m_tabp2, QString());
-    m_externalPage = new ExternalFilePage(m_tabp2);
+    m_externalPage = new ExternalFilePage(m_state, m_platform, m_tabp2);
 
     m_Panel1 = new QWidget(client);
     m_Panel1->setObjectName("Panel1");
@@ -343,6 +343,7 @@ void TForm1::firstActivation()
     try {
         m_state.filePage = 1;
         pinittypebulletin(m_state.bulletinTypes);
+        m_externalPage->premplicombotypebulletin();
         m_state.languageFile.FileName = m_state.programFolder + std::string(languageFileName);
         m_state.languageFile.Load(m_state.params.language);
     } catch (const std::exception &) {
