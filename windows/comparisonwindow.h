@@ -33,11 +33,13 @@ public:
     // 2: the external grid file below is compared; any other value: the generated grids. The
     // opener sets these fields before showing the window; they keep their values between openings.
     std::int32_t compareSource = 0;
+    // Path of the external grid file.
     std::string sourceFileName;
-    // Only its first character counts; empty stands for a blank.
+    // Field separator of the file: only its first character counts; empty stands for a blank.
     std::string sourceSeparator;
-    // Negative counts as 0.
+    // Lines skipped at the top of the file; negative counts as 0.
     std::int32_t sourceSkipLines = 0;
+    // Entry n (1..100) is the number that stands for number n of the file.
     ReplacementMap sourceReplacement = identityReplacement();
 
     // On show: captions, every box at "1", counters blank, list empty.

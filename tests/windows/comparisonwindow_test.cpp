@@ -277,16 +277,6 @@ TEST_F(ComparisonWindow, RefusedDrawIsNotRemembered)
     open([this] { EXPECT_EQ(boxTexts(), std::vector<QString>(7, "1")); });
 }
 
-TEST_F(ComparisonWindow, TwoBoxesAtZeroAreNoDuplicate)
-{
-    open([this] {
-        compare({"0", "17", "20", "0", "33", "45", "12"});
-        EXPECT_TRUE(desktop.boxes.boxes.empty());
-        EXPECT_EQ(lines()->index(0, 0).data().toString(),
-                  "B.:001 :-03-12-17-25-33-41 ->2 + Complémentaire");
-    });
-}
-
 struct LeavingCase {
     const char *name;
     const char *typed;
@@ -376,14 +366,6 @@ TEST_F(ComparisonWindow, MissingFileShowsTheFailureBoxAndTheCountersKeepTheirCap
         EXPECT_EQ(counters(), (std::vector<QString>{"0", "0", "0", "0", "0", "1", "0", "1"}));
         EXPECT_TRUE(child<QPushButton>(window, "button1")->isEnabled());
     });
-}
-
-TEST_F(ComparisonWindow, NoFileChosenIsAFailure)
-{
-    window.compareSource = 2;
-    open([this] { compare(workedDraw); });
-    ASSERT_EQ(desktop.boxes.boxes.size(), 1u);
-    EXPECT_EQ(desktop.boxes.boxes[0].title, "Erreur dans pcomparefichier");
 }
 
 TEST_F(ComparisonWindow, GeneratedComparisonAfterAFileReplacesTheLines)
