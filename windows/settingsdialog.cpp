@@ -1,6 +1,7 @@
 #include "windows/settingsdialog.h"
 
 #include "windows/keyfilter.h"
+#include "windows/languagebuttons.h"
 #include "windows/widgets.h"
 
 #include "state/appstate.h"
@@ -117,18 +118,9 @@ TForm9::TForm9(AppState &state, QWidget *parent)
     glangue = new QGroupBox(this);
     glangue->setObjectName("glangue");
     glangue->setGeometry(24, 56, 407, 210);
-    const std::array<std::pair<const char *, const char *>, 7> languages{{
-        {"lfrancais", "Français"},
-        {"langlais", "English"},
-        {"lportugais", "Portugues"},
-        {"lespagnol", "Español"},
-        {"litalien", "Italiano"},
-        {"lcroatie", "Hrvatski"},
-        {"lallemand", "Deutsch"},
-    }};
-    for (std::size_t i = 0; i < languages.size(); ++i)
-        m_languages[i] = radio(glangue, languages[i].first, QString::fromUtf8(languages[i].second),
-                               static_cast<int>(i));
+    for (std::size_t i = 0; i < languageButtons.size(); ++i)
+        m_languages[i] = radio(glangue, languageButtons[i].name,
+                               QString::fromUtf8(languageButtons[i].caption), static_cast<int>(i));
     glangue->hide();
 
     gtypaff = new QGroupBox(this);
