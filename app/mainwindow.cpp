@@ -6,10 +6,12 @@
 #include "engine/randomselection.h"
 #include "storage/numerictext.h"
 #include "storage/parameterfile.h"
+#include "windows/comparisonwindow.h"
 #include "windows/degradeclass.h"
 #include "windows/externalfilepage.h"
 #include "windows/formdialog.h"
 #include "windows/keyfilter.h"
+#include "windows/languagechooser.h"
 #include "windows/labelcombobox.h"
 #include "windows/listwindow.h"
 #include "windows/settingsdialog.h"
@@ -298,11 +300,13 @@ void TForm1::createWindows()
     // check has passed.
     connect(m_form5, &TForm5::printBulletinsRequested, this,
             [this] { m_platform.dialogs.runModal(*m_form7); });
-    m_form8 = new FormDialog("TForm8", 598, 417, this);
+    m_form8 = new TForm8(m_state, m_platform.boxes, this);
+    connect(m_externalPage, &ExternalFilePage::compareRequested, this,
+            &TForm1::bexternecompareClick);
+    connect(m_form8, &TForm8::ordinalsCompared, m_externalPage, &ExternalFilePage::showOrdinals);
     m_form7 = new FormDialog("TForm7", 477, 335, this);
     m_form9 = new TForm9(m_state, this);
-    m_form10 = new FormDialog("TForm10", 400, 300, this);
-    m_form10->setWindowTitle("Langue - Language");
+    m_form10 = new TForm10(m_state, this);
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -617,11 +621,27 @@ void TForm1::Imprimerlesbulletins1Click()
 }
 void TForm1::bcomparerClick()
 {
-    pcontrolecoche(45);
+    if (!pcontrolecoche(45))
+        return;
+    m_form8->compareSource = 1;
+    m_platform.dialogs.runModal(*m_form8);
 }
+// Compares the source the window was last opened for: the generated grids until the external
+// file has been compared, that file from then on.
 void TForm1::mCompareraveclesrsultats1Click()
 {
-    pcontrolecoche(45);
+    if (pcontrolecoche(45))
+        m_platform.dialogs.runModal(*m_form8);
+}
+
+void TForm1::bexternecompareClick(const GridFileSource &source, const ReplacementMap &map)
+{
+    m_form8->compareSource = 2;
+    m_form8->sourceFileName = source.fileName;
+    m_form8->sourceSeparator = source.separator;
+    m_form8->sourceSkipLines = source.skipLines;
+    m_form8->sourceReplacement = map;
+    m_platform.dialogs.runModal(*m_form8);
 }
 
 PrintContext TForm1::printContext(Printer &printer)

@@ -23,7 +23,9 @@ class FormDialog;
 class TDegradeClass;
 class TForm2;
 class TForm5;
+class TForm8;
 class TForm9;
+class TForm10;
 
 // The main window: number selection, method choice and every command of the program.
 // It owns the run-time state and the secondary windows for the whole run.
@@ -74,6 +76,8 @@ public:
     void Imprimerlesbulletins1Click();
     void bcomparerClick();
     void mCompareraveclesrsultats1Click();
+    // The wizard's comparison: the comparison window on the external file.
+    void bexternecompareClick(const GridFileSource &source, const ReplacementMap &map);
     void bquitterClick();
     void mQuitter1Click();
     void Chargerbulletin1Click();
@@ -167,8 +171,8 @@ private:
 
     TForm2 *m_form2 = nullptr;
     TForm5 *m_form5 = nullptr;
-    FormDialog *m_form8 = nullptr;
+    TForm8 *m_form8 = nullptr;
     FormDialog *m_form7 = nullptr;
     TForm9 *m_form9 = nullptr;
-    FormDialog *m_form10 = nullptr;
+    TForm10 *m_form10 = nullptr;
 };
