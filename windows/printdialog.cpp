@@ -49,11 +49,6 @@ QLineEdit *numberField(QWidget *parent, const char *name, QRect geometry, int le
     return field;
 }
 
-QPushButton *button(QWidget *parent, const char *name, QRect geometry)
-{
-    return named<QPushButton>(parent, name, geometry);
-}
-
 }  // namespace
 
 TForm7::TForm7(AppState &state, Platform &platform, QWidget *parent)
@@ -90,12 +85,12 @@ TForm7::TForm7(AppState &state, Platform &platform, QWidget *parent)
     bbul2->setText(QString::fromUtf8("Bulletin à 6 grilles"));
     GroupBox1->hide();
 
-    bcalibrage = button(this, "bcalibrage", {16, 292, 130, 30});
-    bapercucalibrage = button(this, "bapercucalibrage", {150, 292, 70, 30});
-    bapercu = button(this, "bapercu", {230, 292, 75, 30});
-    boutlancer = button(this, "boutlancer", {309, 292, 75, 30});
+    bcalibrage = named<QPushButton>(this, "bcalibrage", {16, 292, 130, 30});
+    bapercucalibrage = named<QPushButton>(this, "bapercucalibrage", {150, 292, 70, 30});
+    bapercu = named<QPushButton>(this, "bapercu", {230, 292, 75, 30});
+    boutlancer = named<QPushButton>(this, "boutlancer", {309, 292, 75, 30});
     boutlancer->setDefault(true);
-    boutannule = button(this, "boutannule", {388, 292, 75, 30});
+    boutannule = named<QPushButton>(this, "boutannule", {388, 292, 75, 30});
     connect(bcalibrage, &QPushButton::clicked, this, &TForm7::bcalibrageClick);
     connect(bapercucalibrage, &QPushButton::clicked, this, &TForm7::bapercucalibrageClick);
     connect(bapercu, &QPushButton::clicked, this, &TForm7::bapercuClick);
@@ -165,8 +160,7 @@ void TForm7::bcalibrageClick()
     const int t = chosenType();
     if (t < 1)
         return;
-    withContext(m_platform.printer,
-                [this, t](PrintContext &ctx) { pimprimecalibrage(ctx, m_state.bulletinTypes, t); });
+    printCalibration(m_platform.printer, t);
 }
 
 void TForm7::bapercucalibrageClick()
@@ -174,11 +168,8 @@ void TForm7::bapercucalibrageClick()
     const int t = chosenType();
     if (t < 1)
         return;
-    m_platform.preview.show(m_state.message(calibrationMessage), [this, t](Printer &printer) {
-        withContext(printer, [this, t](PrintContext &ctx) {
-            pimprimecalibrage(ctx, m_state.bulletinTypes, t);
-        });
-    });
+    m_platform.preview.show(m_state.message(calibrationMessage),
+                            [this, t](Printer &printer) { printCalibration(printer, t); });
 }
 
 void TForm7::boutannuleClick()
@@ -257,6 +248,12 @@ void TForm7::printBulletins(Printer &printer, const BulletinPrintRequest &reques
         pimprimebulletin(ctx, m_state.bulletinTypes, m_state.selection, method, methodGridCount(),
                          request, gridsPerBulletinOverride());
     });
+}
+
+void TForm7::printCalibration(Printer &printer, int t)
+{
+    withContext(printer,
+                [this, t](PrintContext &ctx) { pimprimecalibrage(ctx, m_state.bulletinTypes, t); });
 }
 
 void TForm7::withContext(Printer &printer, const std::function<void(PrintContext &)> &print)
