@@ -12,14 +12,7 @@
 TForm5::TForm5(AppState &state, QWidget *parent)
     : FormDialog("TForm5", 509, 381, parent), m_state(state)
 {
-    labtitre = new QLabel(this);
-    labtitre->setObjectName("labtitre");
-    labtitre->setGeometry(8, 6, 493, 26);
-    QFont titleFont = labtitre->font();
-    titleFont.setPointSize(14);
-    titleFont.setBold(true);
-    labtitre->setFont(titleFont);
-    labtitre->setAlignment(Qt::AlignCenter);
+    labtitre = titleLabel(this, {8, 6, 493, 26});
 
     // A model behind a view: a full system's twelve thousand lines open at once.
     m_lines = new QStringListModel(this);

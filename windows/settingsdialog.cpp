@@ -86,12 +86,7 @@ QString text(const AppState &state, int n)
 TForm9::TForm9(AppState &state, QWidget *parent)
     : FormDialog("TForm9", 455, 340, parent), m_state(state)
 {
-    labtitre = named<QLabel>(this, "labtitre", {0, 12, 455, 30});
-    labtitre->setAlignment(Qt::AlignCenter);
-    QFont titleFont = labtitre->font();
-    titleFont.setPointSize(14);
-    titleFont.setBold(true);
-    labtitre->setFont(titleFont);
+    labtitre = titleLabel(this, {0, 12, 455, 30});
 
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName("GroupBox1");

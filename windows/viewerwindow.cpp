@@ -29,12 +29,7 @@ TForm2::TForm2(AppState &state, const CellPictures &pictures, QWidget *parent)
     // The window is designed in the Normal layout until the main window applies another one.
     pgrille->applyLayout(static_cast<int>(DisplayLayout::Normal), true);
 
-    labtitre = named<QLabel>(this, "labtitre", QRect(296, 10, 295, 26));
-    QFont titleFont = labtitre->font();
-    titleFont.setPointSize(14);
-    titleFont.setBold(true);
-    labtitre->setFont(titleFont);
-    labtitre->setAlignment(Qt::AlignCenter);
+    labtitre = titleLabel(this, QRect(296, 10, 295, 26));
 
     gmethode = new QGroupBox(this);
     gmethode->setObjectName("gmethode");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QRect>
 #include <QWidget>
 
@@ -11,4 +12,16 @@ template <typename T> T *named(QWidget *parent, const char *name, QRect geometry
     widget->setObjectName(name);
     widget->setGeometry(geometry);
     return widget;
+}
+
+// The title label `labtitre` of a window: centred, bold, 14 points.
+inline QLabel *titleLabel(QWidget *parent, QRect geometry)
+{
+    auto *label = named<QLabel>(parent, "labtitre", geometry);
+    QFont font = label->font();
+    font.setPointSize(14);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }

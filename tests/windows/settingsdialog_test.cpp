@@ -1,6 +1,7 @@
 #include "windows/settingsdialog.h"
 
 #include "fakedesktop.h"
+#include "typing.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,19 +47,9 @@ protected:
         dialogs.runModal(dialog);
     }
 
-    void activate()
-    {
-        QApplication::setActiveWindow(&dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    }
-
-    // Clicks into a field, selects its text and types over it, as the player does.
     void retype(const char *name, const char *text)
     {
-        activate();
-        QTest::mouseClick(child<QLineEdit>(name), Qt::LeftButton);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), text);
+        retypeField(dialog, child<QLineEdit>(name), text);
     }
 
     std::vector<QString> items()
@@ -268,7 +259,7 @@ TEST_F(SettingsDialog, EditingALongOffsetStoresWhatWasTypedWithinFiveCharacters)
     state.params.offsetHorizontal = -12345;
     open([this](QDialog &) {
         QLineEdit *edech = child<QLineEdit>("edech");
-        activate();
+        activateWindow(dialog);
         QTest::mouseClick(edech, Qt::LeftButton);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);

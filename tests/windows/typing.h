@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// Makes `window` the active window, so that the keys a test types reach its focused control.
+inline void activateWindow(QWidget &window)
+{
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// Clicks into `field` of `window`, selects its text, deletes it and types `text`, as the player
+// does.
+inline void retypeField(QWidget &window, QLineEdit *field, const char *text)
+{
+    activateWindow(window);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
