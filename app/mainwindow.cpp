@@ -4,16 +4,17 @@
 #include "app/ticketsetcommands.h"
 #include "bulletins/listprint.h"
 #include "engine/randomselection.h"
+#include "i18n/messagecatalogue.h"
 #include "storage/numerictext.h"
 #include "storage/parameterfile.h"
 #include "windows/comparisonwindow.h"
 #include "windows/degradeclass.h"
 #include "windows/externalfilepage.h"
-#include "windows/formdialog.h"
 #include "windows/keyfilter.h"
-#include "windows/languagechooser.h"
 #include "windows/labelcombobox.h"
+#include "windows/languagechooser.h"
 #include "windows/listwindow.h"
+#include "windows/printdialog.h"
 #include "windows/settingsdialog.h"
 #include "windows/viewerwindow.h"
 #include "windows/widgets.h"
@@ -304,7 +305,7 @@ void TForm1::createWindows()
     connect(m_externalPage, &ExternalFilePage::compareRequested, this,
             &TForm1::bexternecompareClick);
     connect(m_form8, &TForm8::ordinalsCompared, m_externalPage, &ExternalFilePage::showOrdinals);
-    m_form7 = new FormDialog("TForm7", 477, 335, this);
+    m_form7 = new TForm7(m_state, m_platform, this);
     m_form9 = new TForm9(m_state, this);
     m_form10 = new TForm10(m_state, this);
 }
@@ -323,6 +324,11 @@ void TForm1::activate()
     for (std::size_t i = 1; i <= 7; ++i)
         m_state.rememberedDraw[i] = 1;
     m_state.parameterFileFound = pchargeparametres(m_state.params, m_state.programFolder);
+    // The language file is read before the parameters; a file that is not UTF-8 is decoded by
+    // the language's code page, which is Croatian's own only once the parameters are known.
+    if (m_firstActivation && m_state.languageFile.Loaded &&
+        m_state.params.language == static_cast<int>(Language::Croatian))
+        m_state.languageFile.Load(m_state.params.language);
     premplimethodes();
     pdecochetout();
     pglometlibelles();
@@ -609,16 +615,17 @@ void TForm1::mVoirlalistedesbulletins1Click()
     openList(46);
 }
 
-// The print dialog and the comparison window are not built yet: the commands check the
-// selection as they will, and open nothing.
 void TForm1::bimpbullClick()
 {
-    pcontrolecoche(80);
+    if (pcontrolecoche(80))
+        m_platform.dialogs.runModal(*m_form7);
 }
 void TForm1::Imprimerlesbulletins1Click()
 {
-    pcontrolecoche(80);
+    if (pcontrolecoche(80))
+        m_platform.dialogs.runModal(*m_form7);
 }
+
 void TForm1::bcomparerClick()
 {
     if (!pcontrolecoche(45))

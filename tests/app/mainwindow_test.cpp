@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -133,11 +134,30 @@ TEST_F(MainWindowTest, FifoInPlaceOfTheParameterFileStartsWithDefaultsAndSaysSoA
 TEST_F(MainWindowTest, FirstStartShowsTheLanguageChooserOnceAndTheTextsFollowItsChoice)
 {
     dialogs.script = [](QDialog &window) {
-        if (window.objectName() == "TForm10")
-            window.accept();
+        if (window.objectName() != "TForm10")
+            return;
+        QTest::mouseClick(window.findChild<QRadioButton *>("langlais"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton *>("bok"), Qt::LeftButton);
     };
     start();
     EXPECT_EQ(dialogs.shown, firstStart);
+    EXPECT_EQ(state().params.language, 2);
+    EXPECT_EQ(child<QPushButton>("bquitter")->text(), "Quit");
+    EXPECT_TRUE(child<QComboBox>("ComboBox1")->itemText(0).contains("numbers if"));
+    form->close();
+    EXPECT_EQ(readBytes(folder.file("QUILVE.PAR")).substr(4, 4), le32(2));
+}
+
+TEST_F(MainWindowTest, LanguageChooserClosedWithoutAChoiceKeepsFrench)
+{
+    start();
+    EXPECT_EQ(dialogs.shown, firstStart);
+    EXPECT_EQ(child<QPushButton>("bquitter")->text(), "Quitter");
+}
+
+TEST_F(MainWindowTest, EveryActivationWithoutAParameterFileAsksForTheLanguageAgain)
+{
+    start();
     form->activate();
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm10", "TForm10"}));
 }
@@ -163,6 +183,19 @@ TEST_F(MainWindowTest, LanguageFileGivesTheTextsAndNoChooserAtAFirstStart)
     EXPECT_EQ(child<QPushButton>("bvoirbulletin")->text().toStdString(),
               state().languageFile.Texts[56]);
     EXPECT_FALSE(child<QPushButton>("bvoirbulletin")->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, CroatianLanguageFileIsDecodedFromItsOwnCodePage)
+{
+    writeBytes(folder.file("QUILVE.PAR"), parameterFile(6, 2));
+    std::string file;
+    for (int line = 1; line <= 10; ++line)
+        file += "zaglavlje;" + std::to_string(line) + "\n";
+    for (int n = 1; n <= 21; ++n)
+        file += std::to_string(n) + (n == 21 ? ";Ra\xe8un" : ";x") + "\n";
+    writeBytes(folder.file("mirazol.lg"), file);
+    start();
+    EXPECT_EQ(child<QPushButton>("bquitter")->text(), QString::fromUtf8("Račun"));
 }
 
 TEST_F(MainWindowTest, FirstRunClosedNormallyWritesTheDefaultParameterFile)
@@ -522,6 +555,51 @@ TEST_F(MainWindowTest, ListWindowButtonsPrintPreviewExportAndOpenThePrintDialog)
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 11);
     EXPECT_EQ(bytes.substr(0, bytes.find('\r')), " 7, 12, 18, 25, 31, 40");
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainWindowTest, PrintButtonOpensThePrintDialogOnlyWithTheRightCount)
+{
+    start();
+    selectMethod(1);
+    tick({3, 7, 12});
+    QTest::mouseClick(child<QPushButton>("bimpbull"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.shown, firstStart);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].title, "Problème !!");
+    tick({18, 22, 25, 31, 36, 40, 44, 49});
+    QTest::mouseClick(child<QPushButton>("bimpbull"), Qt::LeftButton);
+    form->Imprimerlesbulletins1Click();
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"TForm10", "TForm7", "TForm7"}));
+}
+
+TEST_F(MainWindowTest, CompareMenuComparesTheSourceTheWindowWasLastOpenedFor)
+{
+    start();
+    selectMethod(1);
+    tick(elevenNumbers);
+    writeBytes(folder.file("grilles.txt"), "3;7;12;18;22;25\n");
+    std::vector<int> lines;
+    dialogs.script = [&lines](QDialog &window) {
+        if (window.objectName() != "TForm8")
+            return;
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        const char *draw[] = {"3", "17", "20", "28", "33", "45", "12"};
+        for (int box = 1; box <= 7; ++box) {
+            auto *combo = window.findChild<QComboBox *>(QString("ComboBox%1").arg(box));
+            QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(6, combo->height() / 2));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), draw[box - 1]);
+        }
+        QTest::mouseClick(window.findChild<QPushButton *>("button1"), Qt::LeftButton);
+        lines.push_back(window.findChild<QListView *>("listresul")->model()->rowCount());
+    };
+    QTest::mouseClick(child<QPushButton>("bcomparer"), Qt::LeftButton);
+    form->bexternecompareClick({folder.file("grilles.txt").string(), ";", 0},
+                               identityReplacement());
+    form->mCompareraveclesrsultats1Click();
+    QTest::mouseClick(child<QPushButton>("bcomparer"), Qt::LeftButton);
+    EXPECT_EQ(lines, (std::vector<int>{11, 1, 1, 11}));
 }
 
 TEST_F(MainWindowTest, ViewerShowsTheFirstGridOfTheWorkedExample)
