@@ -25,12 +25,14 @@ QImage metricsDevice(int dpi)
     return probe;
 }
 
-// A rectangle of device dots, scaled to 600-dpi pixels of the paper.
-QRect onPaper(const QRectF &dots, int dpi, int offset)
+// A rectangle of device dots of `printer`, scaled to 600-dpi pixels of the paper.
+QRect onPaper(const QRectF &dots, const RecordingPrinter &printer)
 {
-    const double scale = static_cast<double>(rasterDpi) / dpi;
-    const QRectF paper((dots.left() + offset) * scale, (dots.top() + offset) * scale,
-                       dots.width() * scale, dots.height() * scale);
+    const double scaleX = static_cast<double>(rasterDpi) / printer.resolutionX;
+    const double scaleY = static_cast<double>(rasterDpi) / printer.resolutionY;
+    const QRectF paper((dots.left() + printer.printableOffsetX) * scaleX,
+                       (dots.top() + printer.printableOffsetY) * scaleY, dots.width() * scaleX,
+                       dots.height() * scaleY);
     return paper.toAlignedRect();
 }
 
@@ -101,9 +103,9 @@ std::vector<QRect> inkPatches(const QImage &page)
     return patches;
 }
 
-std::vector<QRect> expectedInk(const RecordingPrinter &printer, int page, int dpi, int offset)
+std::vector<QRect> expectedInk(const RecordingPrinter &printer, int page)
 {
-    const QImage device = metricsDevice(dpi);
+    const QImage device = metricsDevice(printer.resolutionY);
     QFont font("Fixedsys", 10);
     font.setBold(true);
     const QFontMetricsF metrics(font, &device);
@@ -116,18 +118,30 @@ std::vector<QRect> expectedInk(const RecordingPrinter &printer, int page, int dp
         if (r.page != page)
             continue;
         if (r.op == RecordingPrinter::Op::Text && r.text == "X") {
-            boxes.push_back(onPaper(glyph.translated(r.x, r.y + metrics.ascent()), dpi, offset));
+            boxes.push_back(onPaper(glyph.translated(r.x, r.y + metrics.ascent()), printer));
         } else if (r.op == RecordingPrinter::Op::Line) {
             const double half = pen / 2.0;
             const QRectF stroke(QPointF(std::min(r.x, r.x2) - half, std::min(r.y, r.y2) - half),
                                 QPointF(std::max(r.x, r.x2) + half, std::max(r.y, r.y2) + half));
-            boxes.push_back(onPaper(stroke, dpi, offset));
+            boxes.push_back(onPaper(stroke, printer));
         }
     }
-    std::sort(boxes.begin(), boxes.end(), [](const QRect &a, const QRect &b) {
-        return std::pair(a.top(), a.left()) < std::pair(b.top(), b.left());
-    });
     return boxes;
+}
+
+std::vector<QRect> unmatched(std::vector<QRect> patches, const std::vector<QRect> &expected,
+                             int tolerance)
+{
+    std::vector<QRect> missing;
+    for (const QRect &box : expected) {
+        const auto found = std::find_if(patches.begin(), patches.end(),
+                                        [&](const QRect &p) { return near(p, box, tolerance); });
+        if (found == patches.end())
+            missing.push_back(box);
+        else
+            patches.erase(found);
+    }
+    return missing;
 }
 
 std::string describe(const std::vector<QRect> &boxes)

@@ -24,10 +24,15 @@ std::optional<QImage> rasterisePage(const std::filesystem::path &pdf, int page,
 std::vector<QRect> inkPatches(const QImage &page);
 
 // Where the ink of each mark that `printer` recorded on `page` should lie on the paper, in
-// 600-dpi pixels, for a device of `dpi` whose printable area starts `offset` dots in: an "X"
-// as the tight box of its glyph in the bold "Fixedsys" print font, a line as its pen's
-// rectangle with square caps.
-std::vector<QRect> expectedInk(const RecordingPrinter &printer, int page, int dpi, int offset);
+// 600-dpi pixels, the recording's resolution and printable-area offset being those of the
+// device that printed: an "X" as the tight box of its glyph in the bold "Fixedsys" print font,
+// a line as its pen's rectangle with square caps.
+std::vector<QRect> expectedInk(const RecordingPrinter &printer, int page);
+
+// The expected boxes that no patch of ink matches within `tolerance` pixels, each patch serving
+// one box only.
+std::vector<QRect> unmatched(std::vector<QRect> patches, const std::vector<QRect> &expected,
+                             int tolerance);
 
 // Text of a box list, for failure messages.
 std::string describe(const std::vector<QRect> &boxes);

@@ -16,35 +16,28 @@ Selection nineNumbers()
     return s;
 }
 
-std::string messageText(int n)
-{
-    return "message " + std::to_string(n);
-}
-
 }  // namespace
-
-PrintJob::PrintJob(int dpi, int offset)
-{
-    expected.resolutionX = dpi;
-    expected.resolutionY = dpi;
-    expected.printableOffsetX = offset;
-    expected.printableOffsetY = offset;
-}
 
 void PrintJob::printBulletins(Printer &printer, int type)
 {
     const BulletinPrintRequest request{type, PrintMode::AllAtOnce, 1, 10, false};
-    for (Printer *target : {&printer, static_cast<Printer *>(&expected)}) {
-        PrintContext ctx{*target, boxes, params, messageText};
+    const auto print = [&](Printer &target) {
+        PrintContext ctx{target, boxes, params, message};
         Selection s = nineNumbers();
         pimprimebulletin(ctx, types, s, method, gridCount, request, 0);
-    }
+    };
+    print(printer);
+    expected.resolutionX = printer.dpiX();
+    expected.resolutionY = printer.dpiY();
+    expected.printableOffsetX = printer.offsetX();
+    expected.printableOffsetY = printer.offsetY();
+    print(expected);
 }
 
 void PrintJob::printList(Printer &printer)
 {
     FakeFileDialogs dialogs;
-    PrintContext ctx{printer, boxes, params, messageText};
+    PrintContext ctx{printer, boxes, params, message};
     Selection s = nineNumbers();
     pimprimelistebulletin(ctx, dialogs, s, method, gridCount, ListMode::Print);
 }

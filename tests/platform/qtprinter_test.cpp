@@ -34,21 +34,6 @@ std::string messageText(int n)
     return "message " + std::to_string(n);
 }
 
-// The expected boxes that no patch of ink matches, each patch serving one box only.
-std::vector<QRect> unmatched(std::vector<QRect> patches, const std::vector<QRect> &expected)
-{
-    std::vector<QRect> missing;
-    for (const QRect &box : expected) {
-        auto found = std::find_if(patches.begin(), patches.end(),
-                                  [&box](const QRect &p) { return near(p, box, tolerance); });
-        if (found == patches.end())
-            missing.push_back(box);
-        else
-            patches.erase(found);
-    }
-    return missing;
-}
-
 class QtPrinterOutput : public ::testing::Test {
 protected:
     void SetUp() override
@@ -84,13 +69,16 @@ TEST_P(BulletinInk, LiesAtEveryMarkAndNowhereElse)
 {
     const MarkCase &c = GetParam();
     QtPrinter printer(pdf().string());
-    PrintJob job(pdfDpi, 0);
+    PrintJob job;
     job.printBulletins(printer, c.type);
-    const std::vector<QRect> expected = expectedInk(job.expected, 1, pdfDpi, 0);
+    ASSERT_EQ(job.expected.resolutionX, pdfDpi);
+    ASSERT_EQ(job.expected.printableOffsetX, 0);
+    const std::vector<QRect> expected = expectedInk(job.expected, 1);
     ASSERT_EQ(expected.size(), c.marks);
     const std::vector<QRect> patches = inkPatches(page(1));
     EXPECT_EQ(patches.size(), expected.size()) << "ink: " << describe(patches);
-    EXPECT_EQ(unmatched(patches, expected), std::vector<QRect>()) << "ink: " << describe(patches);
+    EXPECT_EQ(unmatched(patches, expected, tolerance), std::vector<QRect>())
+        << "ink: " << describe(patches);
 }
 
 // Ten grids of six numbers on one bulletin.
@@ -102,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(QtPrinterOutput, BulletinInk,
 TEST_F(QtPrinterOutput, ListTitleIsCentredAtTheTop)
 {
     QtPrinter printer(pdf().string());
-    PrintJob job(pdfDpi, 0);
+    PrintJob job;
     job.printList(printer);
     const QString title = "message 148";
     const QFont font("Times New Roman", 24);
