@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
@@ -17,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTextLayout>
 #include <QUrl>
 
 namespace {
@@ -75,7 +77,7 @@ std::optional<std::string> runFileDialog(QFileDialog &dialog, const FileDialogOp
 
 // The printable area in device units, measured from the paper's corner: the paper less the
 // printer's minimum margins.
-QRect printableArea(const QPrinter &printer)
+QRect printableAreaOf(const QPrinter &printer)
 {
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Inch);
@@ -248,8 +250,11 @@ bool QtPrinter::beginDoc(const std::string &title)
     }
     m_printer->setDocName(qs(title));
     m_painter = std::make_unique<QPainter>();
-    if (m_painter->begin(m_printer))
+    if (m_painter->begin(m_printer)) {
+        m_jobArea = printableAreaOf(*m_printer);
+        m_glyphs.clear();
         return true;
+    }
     m_painter.reset();
     m_pdfToShow.clear();
     return false;
@@ -260,6 +265,7 @@ void QtPrinter::endDoc()
     if (m_painter && m_painter->isActive())
         m_painter->end();
     m_painter.reset();
+    m_jobArea.reset();
     if (m_fallback && !m_pdfToShow.empty())
         m_fallback->shell.openDocument(m_pdfToShow);
     m_pdfToShow.clear();
@@ -277,6 +283,26 @@ void QtPrinter::setFont(const std::string &family, int pointSize, bool bold)
     QFont font(qs(family), pointSize);
     font.setBold(bold);
     m_painter->setFont(font);
+    m_glyphs.clear();
+}
+
+// Texts repeat a great deal (numbers 1..49 on every line of a list): each is laid out once per
+// font, which spares the shaping that would otherwise cost most of a long job's time.
+const QList<QGlyphRun> &QtPrinter::glyphRuns(const std::string &text)
+{
+    const auto found = m_glyphs.find(text);
+    if (found != m_glyphs.end())
+        return found->second;
+    QTextLayout layout(qs(text), m_painter->font(), m_printer);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    return m_glyphs.emplace(text, layout.glyphRuns()).first->second;
+}
+
+QRect QtPrinter::area() const
+{
+    return m_jobArea ? *m_jobArea : printableAreaOf(*m_printer);
 }
 
 // With full-page printing the painter's origin is the paper's corner; device coordinates of
@@ -285,8 +311,9 @@ void QtPrinter::textOut(int x, int y, const std::string &text)
 {
     if (!m_painter)
         return;
-    const QFontMetrics metrics(m_painter->font(), m_printer);
-    m_painter->drawText(x + offsetX(), y + offsetY() + metrics.ascent(), qs(text));
+    const QPoint corner = area().topLeft() + QPoint(x, y);
+    for (const QGlyphRun &run : glyphRuns(text))
+        m_painter->drawGlyphRun(corner, run);
 }
 
 int QtPrinter::textWidth(const std::string &text)
@@ -318,19 +345,21 @@ void QtPrinter::moveTo(int x, int y)
 
 void QtPrinter::lineTo(int x, int y)
 {
-    if (m_painter)
-        m_painter->drawLine(m_penX + offsetX(), m_penY + offsetY(), x + offsetX(), y + offsetY());
+    if (m_painter) {
+        const QPoint corner = area().topLeft();
+        m_painter->drawLine(QPoint(m_penX, m_penY) + corner, QPoint(x, y) + corner);
+    }
     moveTo(x, y);
 }
 
 int QtPrinter::pageWidth()
 {
-    return printableArea(*m_printer).width();
+    return area().width();
 }
 
 int QtPrinter::pageHeight()
 {
-    return printableArea(*m_printer).height();
+    return area().height();
 }
 
 int QtPrinter::dpiX()
@@ -345,12 +374,12 @@ int QtPrinter::dpiY()
 
 int QtPrinter::offsetX()
 {
-    return printableArea(*m_printer).left();
+    return area().left();
 }
 
 int QtPrinter::offsetY()
 {
-    return printableArea(*m_printer).top();
+    return area().top();
 }
 
 void QtPrintPreview::show(const std::string &title, const std::function<void(Printer &)> &draw)

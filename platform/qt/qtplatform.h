@@ -2,12 +2,15 @@
 
 #include "platform/platform.h"
 
+#include <QGlyphRun>
+#include <QList>
 #include <QPrinter>
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -73,12 +76,19 @@ private:
     // The printer of the next job: the default one, or a PDF file the user chooses; null when
     // the user cancels the choice.
     std::unique_ptr<QPrinter> systemJobPrinter();
+    // The printable area in device units from the paper's corner: fixed for a job, so read
+    // once when it starts.
+    QRect area() const;
+    // The laid-out glyphs of a text in the current font, its top-left corner at the origin.
+    const QList<QGlyphRun> &glyphRuns(const std::string &text);
 
     std::optional<PdfFallback> m_fallback;
     std::unique_ptr<QPrinter> m_owned;
     QPrinter *m_printer = nullptr;
     std::unique_ptr<QPainter> m_painter;
     std::string m_pdfToShow;
+    std::optional<QRect> m_jobArea;
+    std::unordered_map<std::string, QList<QGlyphRun>> m_glyphs;  // of the current font
     int m_penX = 0;
     int m_penY = 0;
 };
