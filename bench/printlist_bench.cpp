@@ -1,6 +1,7 @@
 // Time of printing the 12,376 grids of the full system of 17 numbers to PDF: as a list beside
 // the export of the same list to a text file, and onto bulletins in pages per second.
 
+#include "bench/runbenchmarks.h"
 #include "bulletins/bulletinprint.h"
 #include "bulletins/bulletintypes.h"
 #include "bulletins/listprint.h"
@@ -107,10 +108,5 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("PrintBulletins/fullSystem17/pdf", bulletinsToPdf)
         ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }
