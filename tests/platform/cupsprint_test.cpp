@@ -13,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -30,13 +33,29 @@ namespace fs = std::filesystem;
 const fs::path pdfBackend = "/usr/lib/cups/backend/cups-pdf";
 const fs::path pdfDriver = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 const std::string queue = "mirazoltest";
-constexpr int port = 46311;
 constexpr int tolerance = 3;
 
 // The driver's A4 printable area, in points from the lower-left corner, with margins of a
 // quarter inch on the left and half an inch at the top, so that a printer that ignored them
 // would print off the marks.
 constexpr const char *a4Printable = "*ImageableArea A4/A4: \"18 18 577 806\"";
+
+// A TCP port of 127.0.0.1 that nothing listens on now, so that two test runs never meet.
+int freeLocalPort()
+{
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (probe >= 0 && ::bind(probe, reinterpret_cast<sockaddr *>(&address), length) == 0 &&
+        ::getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    if (probe >= 0)
+        ::close(probe);
+    return port;
+}
 
 QString findTool(const char *name)
 {
@@ -67,7 +86,8 @@ public:
             fs::create_directory(m_folder.file(sub));
         fs::permissions(m_folder.file("tmp"), fs::perms::all | fs::perms::sticky_bit);
         const std::string root = m_folder.path().string();
-        write("cupsd.conf", "Listen " + socket() + "\nListen 127.0.0.1:" + std::to_string(port) +
+        write("cupsd.conf", "Listen " + socket() +
+                                "\nListen 127.0.0.1:" + std::to_string(freeLocalPort()) +
                                 "\nLogLevel warn\nBrowsing No\nWebInterface No\n"
                                 "DefaultAuthType None\n<Location />\n  Order allow,deny\n"
                                 "  Allow localhost\n</Location>\n");
@@ -195,6 +215,8 @@ TEST(CupsPrinting, MarksLandOnTheBulletinThroughAPrinterWithMargins)
         GTEST_SKIP() << "cupsd or lpadmin is missing (cups is not installed)";
     if (!canRasterise())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    if (geteuid() != 0)
+        GTEST_SKIP() << "the cups-pdf backend runs only under a print server started as root";
     installFontSubstitutions();
     PrivateCups cups;
     // Before anything asks the print system: the program's printer must find this server.
