@@ -1,5 +1,6 @@
 // Time of proving each offered table with the exhaustive guarantee checker.
 
+#include "bench/runbenchmarks.h"
 #include "engine/gridtables.h"
 #include "engine/guaranteechecker.h"
 #include "engine/methodcatalogue.h"
@@ -51,10 +52,5 @@ int main(int argc, char **argv)
     }
     benchmark::RegisterBenchmark("ProveAllTables", proveAllTables, rows)
         ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

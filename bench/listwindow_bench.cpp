@@ -1,5 +1,6 @@
 // Time of filling the list window with the 12,376 grids of the full system of 17 numbers.
 
+#include "bench/runbenchmarks.h"
 #include "engine/methodcatalogue.h"
 #include "engine/selection.h"
 #include "state/appstate.h"
@@ -64,10 +65,5 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ShowListWindow/fullSystem17", showList)
         ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

@@ -3,15 +3,22 @@
 #include "platform/dialogstart.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTextLayout>
 #include <QUrl>
 
 namespace {
@@ -70,7 +77,7 @@ std::optional<std::string> runFileDialog(QFileDialog &dialog, const FileDialogOp
 
 // The printable area in device units, measured from the paper's corner: the paper less the
 // printer's minimum margins.
-QRect printableArea(const QPrinter &printer)
+QRect printableAreaOf(const QPrinter &printer)
 {
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Inch);
@@ -79,6 +86,39 @@ QRect printableArea(const QPrinter &printer)
     return layout.fullRectPixels(dpi).adjusted(
         qRound(margins.left() * dpi), qRound(margins.top() * dpi), -qRound(margins.right() * dpi),
         -qRound(margins.bottom() * dpi));
+}
+
+constexpr int pdfDialogTitleMessage = 176;
+constexpr int pdfResolution = 600;
+
+// A printer that writes the PDF file `file`: A4 at 600 dpi, the whole sheet printable.
+std::unique_ptr<QPrinter> pdfPrinter(const std::string &file)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(qs(file));
+    printer->setResolution(pdfResolution);
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
+    printer->setFullPage(true);
+    return printer;
+}
+
+// "mirazol-YYYYMMDD-HHMMSS.pdf" in the user's documents folder, for a job started at `now`.
+std::string proposedPdfName(const QDateTime &now)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).filePath(now.toString("'mirazol-'yyyyMMdd-HHmmss'.pdf'")).toStdString();
+}
+
+// The system's default printer; when none is set as default, the first one there is; null
+// when the system has no printer at all.
+QPrinterInfo systemPrinter()
+{
+    const QPrinterInfo preferred = QPrinterInfo::defaultPrinter();
+    if (!preferred.isNull())
+        return preferred;
+    const QStringList names = QPrinterInfo::availablePrinterNames();
+    return names.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(names.constFirst());
 }
 
 }  // namespace
@@ -154,17 +194,20 @@ std::optional<std::string> QtFileDialogs::saveFile(const FileDialogOptions &opti
     return remembered(runFileDialog(dialog, options), m_lastSaved);
 }
 
-QtPrinter::QtPrinter(const std::string &pdfFile)
-    : m_owned(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_printer(*m_owned)
+QtPrinter::QtPrinter(FileDialogs &files, Shell &shell, std::function<std::string(int)> message)
+    : m_fallback(PdfFallback{files, shell, std::move(message)}),
+      m_owned(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_printer(m_owned.get())
 {
-    m_printer.setFullPage(true);
-    if (!pdfFile.empty()) {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(qs(pdfFile));
-    }
+    m_printer->setFullPage(true);
 }
 
-QtPrinter::QtPrinter(QPrinter &target) : m_printer(target)
+QtPrinter::QtPrinter(const std::string &pdfFile)
+    : m_owned(pdfPrinter(pdfFile)), m_printer(m_owned.get())
+{
+}
+
+QtPrinter::QtPrinter(QPrinter &target) : m_printer(&target)
 {
 }
 
@@ -174,11 +217,47 @@ QtPrinter::~QtPrinter()
         m_painter->end();
 }
 
+std::unique_ptr<QPrinter> QtPrinter::systemJobPrinter()
+{
+    const QPrinterInfo chosen = systemPrinter();
+    if (!chosen.isNull()) {
+        auto printer = std::make_unique<QPrinter>(chosen, QPrinter::HighResolution);
+        printer->setFullPage(true);
+        return printer;
+    }
+    const std::optional<std::string> file =
+        m_fallback->files.saveFile({.title = m_fallback->message(pdfDialogTitleMessage),
+                                    .filter = "PDF (*.pdf)|*.pdf",
+                                    .initialName = proposedPdfName(QDateTime::currentDateTime()),
+                                    .defaultExtension = "pdf",
+                                    .hideReadOnly = true,
+                                    .pathMustExist = true});
+    if (!file)
+        return nullptr;
+    m_pdfToShow = *file;
+    return pdfPrinter(*file);
+}
+
 bool QtPrinter::beginDoc(const std::string &title)
 {
-    m_printer.setDocName(qs(title));
+    m_pdfToShow.clear();
+    if (m_fallback) {
+        std::unique_ptr<QPrinter> job = systemJobPrinter();
+        if (!job)
+            return false;
+        m_owned = std::move(job);
+        m_printer = m_owned.get();
+    }
+    m_printer->setDocName(qs(title));
     m_painter = std::make_unique<QPainter>();
-    return m_painter->begin(&m_printer);
+    if (m_painter->begin(m_printer)) {
+        m_jobArea = printableAreaOf(*m_printer);
+        m_glyphs.clear();
+        return true;
+    }
+    m_painter.reset();
+    m_pdfToShow.clear();
+    return false;
 }
 
 void QtPrinter::endDoc()
@@ -186,11 +265,15 @@ void QtPrinter::endDoc()
     if (m_painter && m_painter->isActive())
         m_painter->end();
     m_painter.reset();
+    m_jobArea.reset();
+    if (m_fallback && !m_pdfToShow.empty())
+        m_fallback->shell.openDocument(m_pdfToShow);
+    m_pdfToShow.clear();
 }
 
 void QtPrinter::newPage()
 {
-    m_printer.newPage();
+    m_printer->newPage();
 }
 
 void QtPrinter::setFont(const std::string &family, int pointSize, bool bold)
@@ -200,6 +283,26 @@ void QtPrinter::setFont(const std::string &family, int pointSize, bool bold)
     QFont font(qs(family), pointSize);
     font.setBold(bold);
     m_painter->setFont(font);
+    m_glyphs.clear();
+}
+
+// Texts repeat a great deal (numbers 1..49 on every line of a list): each is laid out once per
+// font, which spares the shaping that would otherwise cost most of a long job's time.
+const QList<QGlyphRun> &QtPrinter::glyphRuns(const std::string &text)
+{
+    const auto found = m_glyphs.find(text);
+    if (found != m_glyphs.end())
+        return found->second;
+    QTextLayout layout(qs(text), m_painter->font(), m_printer);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    return m_glyphs.emplace(text, layout.glyphRuns()).first->second;
+}
+
+QRect QtPrinter::area() const
+{
+    return m_jobArea ? *m_jobArea : printableAreaOf(*m_printer);
 }
 
 // With full-page printing the painter's origin is the paper's corner; device coordinates of
@@ -208,20 +311,21 @@ void QtPrinter::textOut(int x, int y, const std::string &text)
 {
     if (!m_painter)
         return;
-    const QFontMetrics metrics(m_painter->font(), &m_printer);
-    m_painter->drawText(x + offsetX(), y + offsetY() + metrics.ascent(), qs(text));
+    const QPoint corner = area().topLeft() + QPoint(x, y);
+    for (const QGlyphRun &run : glyphRuns(text))
+        m_painter->drawGlyphRun(corner, run);
 }
 
 int QtPrinter::textWidth(const std::string &text)
 {
     const QFont font = m_painter ? m_painter->font() : QFont();
-    return QFontMetrics(font, &m_printer).horizontalAdvance(qs(text));
+    return QFontMetrics(font, m_printer).horizontalAdvance(qs(text));
 }
 
 int QtPrinter::textHeight(const std::string &)
 {
     const QFont font = m_painter ? m_painter->font() : QFont();
-    return QFontMetrics(font, &m_printer).height();
+    return QFontMetrics(font, m_printer).height();
 }
 
 void QtPrinter::setPenWidth(int width)
@@ -241,39 +345,41 @@ void QtPrinter::moveTo(int x, int y)
 
 void QtPrinter::lineTo(int x, int y)
 {
-    if (m_painter)
-        m_painter->drawLine(m_penX + offsetX(), m_penY + offsetY(), x + offsetX(), y + offsetY());
+    if (m_painter) {
+        const QPoint corner = area().topLeft();
+        m_painter->drawLine(QPoint(m_penX, m_penY) + corner, QPoint(x, y) + corner);
+    }
     moveTo(x, y);
 }
 
 int QtPrinter::pageWidth()
 {
-    return printableArea(m_printer).width();
+    return area().width();
 }
 
 int QtPrinter::pageHeight()
 {
-    return printableArea(m_printer).height();
+    return area().height();
 }
 
 int QtPrinter::dpiX()
 {
-    return m_printer.logicalDpiX();
+    return m_printer->logicalDpiX();
 }
 
 int QtPrinter::dpiY()
 {
-    return m_printer.logicalDpiY();
+    return m_printer->logicalDpiY();
 }
 
 int QtPrinter::offsetX()
 {
-    return printableArea(m_printer).left();
+    return area().left();
 }
 
 int QtPrinter::offsetY()
 {
-    return printableArea(m_printer).top();
+    return area().top();
 }
 
 void QtPrintPreview::show(const std::string &title, const std::function<void(Printer &)> &draw)

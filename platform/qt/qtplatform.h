@@ -2,9 +2,15 @@
 
 #include "platform/platform.h"
 
+#include <QGlyphRun>
+#include <QList>
 #include <QPrinter>
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -27,14 +33,21 @@ private:
     std::string m_lastSaved;
 };
 
-// The default printer through QPrinter in high resolution: device units are printer dots.
-// Given a file name, the pages go to that PDF file instead.
+// The printer through QPrinter at its own resolution: device units are printer dots, measured
+// from the printable area's corner.
 class QtPrinter : public Printer {
 public:
-    explicit QtPrinter(const std::string &pdfFile = {});
+    // Prints on the system's default printer, looked up anew at each job. With no printer at
+    // all, the job goes to a PDF file chosen in a save dialog of `files` titled with message 176
+    // of `message`, and `shell` opens that file when the job ends. The caller keeps `files` and
+    // `shell` alive.
+    QtPrinter(FileDialogs &files, Shell &shell, std::function<std::string(int)> message);
+    // Prints straight into the PDF file `pdfFile`: A4 at 600 dpi, the whole sheet printable.
+    explicit QtPrinter(const std::string &pdfFile);
     // Prints on `target`, which the caller owns and keeps alive (a preview's page device).
     explicit QtPrinter(QPrinter &target);
     ~QtPrinter() override;
+    // Starts a job; false when no printer could be opened or the PDF save dialog was cancelled.
     bool beginDoc(const std::string &title) override;
     void endDoc() override;
     void newPage() override;
@@ -53,9 +66,29 @@ public:
     int offsetY() override;
 
 private:
+    // What the system printer needs to fall back on a PDF file.
+    struct PdfFallback {
+        FileDialogs &files;
+        Shell &shell;
+        std::function<std::string(int)> message;
+    };
+
+    // The printer of the next job: the default one, or a PDF file the user chooses; null when
+    // the user cancels the choice.
+    std::unique_ptr<QPrinter> systemJobPrinter();
+    // The printable area in device units from the paper's corner: fixed for a job, so read
+    // once when it starts.
+    QRect area() const;
+    // The laid-out glyphs of a text in the current font, its top-left corner at the origin.
+    const QList<QGlyphRun> &glyphRuns(const std::string &text);
+
+    std::optional<PdfFallback> m_fallback;
     std::unique_ptr<QPrinter> m_owned;
-    QPrinter &m_printer;
+    QPrinter *m_printer = nullptr;
     std::unique_ptr<QPainter> m_painter;
+    std::string m_pdfToShow;
+    std::optional<QRect> m_jobArea;
+    std::unordered_map<std::string, QList<QGlyphRun>> m_glyphs;  // of the current font
     int m_penX = 0;
     int m_penY = 0;
 };
@@ -76,14 +109,17 @@ public:
     void runModal(QDialog &dialog) override;
 };
 
-// The Qt implementations bundled for the program.
+// The Qt implementations bundled for the program. The printer titles its PDF save dialog with
+// `messages`, which the program sets once its messages are known.
 struct QtPlatform {
     QtMessageBoxes boxes;
     QtFileDialogs files;
-    QtPrinter printer;
     QtShell shell;
     QtDialogRunner dialogs;
     QtPrintPreview preview;
+    std::function<std::string(int)> messages;
+    QtPrinter printer{files, shell,
+                      [this](int n) { return messages ? messages(n) : std::string(); }};
 
     Platform platform() { return {boxes, files, printer, shell, dialogs, preview}; }
 };

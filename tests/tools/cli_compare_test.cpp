@@ -1,31 +1,13 @@
-#include "cli.h"
+#include "clirun.h"
 
 #include "testfolder.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(const std::vector<std::string> &args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun result;
-    result.status = runCli(args, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
 
 constexpr const char *workedDraw = "3,17,20,28,33,45,12";
 

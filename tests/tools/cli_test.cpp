@@ -1,40 +1,13 @@
-#include "cli.h"
+#include "clirun.h"
 
 #include "engine/gridtables.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(const std::vector<std::string> &args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun result;
-    result.status = runCli(args, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
 
 // The lines of methods 1..8, in the order they were printed.
 std::vector<std::string> handMethodLines(const std::string &text)
@@ -202,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"NoCommand",
                 {},
                 "usage: mirazol-cli "
-                "methods|list|export|verify|table|fields|compare|compare-file ..."},
+                "methods|list|export|verify|table|fields|compare|compare-file|print|print-file|"
+                "print-list|export-file ..."},
         BadCase{"UnknownCommand", {"draw"}, "unknown command draw"},
         BadCase{"UnknownMethod", {"list", "200", "1"}, "unknown method 200"},
         BadCase{"MethodNotANumber", {"verify", "one"}, "method is not a number: \"one\""},

@@ -1,6 +1,9 @@
 #include "cli.h"
 
+#include "bulletins/bulletinprint.h"
+#include "bulletins/bulletintypes.h"
 #include "bulletins/gridlines.h"
+#include "bulletins/listprint.h"
 #include "compare/comparison.h"
 #include "compare/externalgrids.h"
 #include "engine/gridtables.h"
@@ -8,19 +11,26 @@
 #include "engine/methodcatalogue.h"
 #include "engine/selection.h"
 #include "i18n/messagecatalogue.h"
+#include "platform/fakes/fakeplatform.h"
+#include "storage/paramrecord.h"
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr int exitSuccess = 0;
 constexpr int exitGuaranteeFails = 1;
 constexpr int exitFileUnreadable = 1;
+constexpr int exitPrintFailed = 1;
 constexpr int exitBadArguments = 2;
 
 constexpr int frenchLanguage = 1;
@@ -33,6 +43,23 @@ constexpr std::string_view compareUsage =
 constexpr std::string_view compareFileUsage =
     "usage: mirazol-cli compare-file FILE --draw D1,D2,D3,D4,D5,D6,C [--sep C] [--skip N] "
     "[--replace N=M ...] [--lang N]";
+constexpr std::string_view printUsage =
+    "usage: mirazol-cli print METHOD N1 N2 ... --type T [--first A] [--last B] [--numbered] "
+    "[--per-slip K] [--shift H,V] [--one-by-one] (--pdf FILE | --trace [--dpi X,Y] "
+    "[--offset X,Y])";
+constexpr std::string_view printFileUsage =
+    "usage: mirazol-cli print-file FILE --type T [--sep C] [--skip N] [--replace N=M ...] "
+    "[--first A] [--last B] [--numbered] (--pdf FILE | --trace [--dpi X,Y] [--offset X,Y])";
+constexpr std::string_view printListUsage =
+    "usage: mirazol-cli print-list METHOD N1 N2 ... (--pdf FILE | --trace [--dpi X,Y] "
+    "[--offset X,Y])";
+constexpr std::string_view exportFileUsage =
+    "usage: mirazol-cli export-file FILE [--sep C] [--skip N] [--replace N=M ...]";
+
+// The external file print's default last line, as on the main window's external-file page.
+constexpr int lastFileLineDefault = 99999;
+// The print dialog's grids-per-bulletin box takes two digits.
+constexpr int perSlipMaximum = 99;
 
 // Bad command-line arguments; runCli turns it into the message, the command's usage line when
 // it has one, and status 2.
@@ -218,13 +245,32 @@ int printTable(const std::vector<std::string> &args, std::ostream &out)
     return exitSuccess;
 }
 
-// Options of the grid-file and comparison commands.
+// Two numbers "X,Y" of one option, such as a resolution per axis.
+using NumberPair = std::pair<int, int>;
+
+// Options of the print commands.
+struct PrintArguments {
+    int type = 0;
+    std::optional<int> first;
+    std::optional<int> last;
+    bool numbered = false;
+    int perSlip = 0;  // 0: the bulletin type's grids per bulletin
+    NumberPair shift{0, 0};
+    bool oneByOne = false;
+    std::optional<std::string> pdf;
+    bool trace = false;
+    std::optional<NumberPair> dpi;
+    std::optional<NumberPair> offset;
+};
+
+// Options of the grid-file, comparison and print commands.
 struct FileArguments {
     std::vector<std::string> positional;
     int language = frenchLanguage;
     std::optional<Draw> draw;
     GridFileSource source{{}, " ", 0};
     std::vector<ReplacementBox> replacements;
+    PrintArguments print;
 };
 
 // "D1,D2,D3,D4,D5,D6,C": seven numbers 0..99, 0 standing for an empty entry box; a number
@@ -292,6 +338,70 @@ ReplacementBox replacementOption(const std::string &text)
     return {tag, replacement};
 }
 
+// "X,Y" with both numbers within minimum..maximum.
+NumberPair pairOption(const std::string &option, const std::string &text, int minimum, int maximum)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos)
+        throw BadArguments(option + " must read X,Y: \"" + text + "\"");
+    const NumberPair pair{parseInteger(text.substr(0, comma), option),
+                          parseInteger(text.substr(comma + 1), option)};
+    if (pair.first < minimum || pair.first > maximum || pair.second < minimum ||
+        pair.second > maximum)
+        throw BadArguments(option + " " + text + " is outside " + std::to_string(minimum) + ".." +
+                           std::to_string(maximum));
+    return pair;
+}
+
+// A whole number of an option within minimum..maximum.
+int boundedOption(const std::string &option, const std::string &text, int minimum, int maximum)
+{
+    const int value = parseInteger(text, option);
+    if (value < minimum || value > maximum)
+        throw BadArguments(option + " " + text + " is outside " + std::to_string(minimum) + ".." +
+                           std::to_string(maximum));
+    return value;
+}
+
+// Sets the print flag `arg`; false when `arg` is no flag.
+bool printFlag(const std::string &arg, PrintArguments &print)
+{
+    if (arg == "--numbered")
+        print.numbered = true;
+    else if (arg == "--one-by-one")
+        print.oneByOne = true;
+    else if (arg == "--trace")
+        print.trace = true;
+    else
+        return false;
+    return true;
+}
+
+// Sets the print option `arg` to `value`; false when `arg` is no print option.
+bool printOption(const std::string &arg, const std::string &value, PrintArguments &print)
+{
+    constexpr int anyNumber = 1 << 30;
+    if (arg == "--type")
+        print.type = boundedOption(arg, value, 1, bulletinTypeCount);
+    else if (arg == "--first")
+        print.first = parseInteger(value, arg);
+    else if (arg == "--last")
+        print.last = parseInteger(value, arg);
+    else if (arg == "--per-slip")
+        print.perSlip = boundedOption(arg, value, 0, perSlipMaximum);
+    else if (arg == "--shift")
+        print.shift = pairOption(arg, value, -anyNumber, anyNumber);
+    else if (arg == "--pdf")
+        print.pdf = value;
+    else if (arg == "--dpi")
+        print.dpi = pairOption(arg, value, 1, anyNumber);
+    else if (arg == "--offset")
+        print.offset = pairOption(arg, value, 0, anyNumber);
+    else
+        return false;
+    return true;
+}
+
 // Separates the options named in `allowed` from the other arguments. `--replace` takes one
 // N=M or more.
 FileArguments splitFileArguments(const std::vector<std::string> &args,
@@ -310,9 +420,13 @@ FileArguments splitFileArguments(const std::vector<std::string> &args,
             parsed.language = languageOption(args, i);
             continue;
         }
+        if (printFlag(arg, parsed.print))
+            continue;
         if (i + 1 == args.size())
             throw BadArguments(arg + " needs a value");
         const std::string &value = args[++i];
+        if (printOption(arg, value, parsed.print))
+            continue;
         if (arg == "--draw") {
             parsed.draw = drawOption(value);
         } else if (arg == "--sep") {
@@ -456,6 +570,250 @@ int compareFile(const std::vector<std::string> &args, std::ostream &out, std::os
     return exitSuccess;
 }
 
+// The print routines' message boxes on the command line: every question is answered OK, as
+// when the next bulletin is always in the printer; failure boxes are kept for the exit status.
+class AnsweringBoxes : public MessageBoxes {
+public:
+    std::vector<std::string> failures;
+
+    BoxAnswer show(const std::string &title, const std::string &, BoxButtons buttons,
+                   BoxIcon) override
+    {
+        if (buttons == BoxButtons::Ok)
+            failures.push_back(title);
+        return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+    }
+    void beep() override {}
+};
+
+// The export's save dialog on the command line: it names a fresh temporary file, removed with
+// the object.
+class TemporaryExport : public FileDialogs {
+public:
+    TemporaryExport()
+    {
+        std::random_device device;
+        m_path = std::filesystem::temp_directory_path() /
+                 ("mirazol-export-" + std::to_string(device()) + ".txt");
+    }
+    TemporaryExport(const TemporaryExport &) = delete;
+    TemporaryExport &operator=(const TemporaryExport &) = delete;
+    ~TemporaryExport() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove(m_path, ignored);
+    }
+
+    std::optional<std::string> openFile(const FileDialogOptions &) override { return {}; }
+    std::optional<std::string> saveFile(const FileDialogOptions &) override
+    {
+        return m_path.string();
+    }
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// One trace line of a printer operation; nothing for the end of the job.
+std::string traceLine(const RecordingPrinter::Record &r)
+{
+    using Op = RecordingPrinter::Op;
+    const auto point = [](int x, int y) { return std::to_string(x) + ',' + std::to_string(y); };
+    switch (r.op) {
+    case Op::BeginDoc:
+    case Op::NewPage:
+        return "page " + std::to_string(r.page);
+    case Op::Font:
+        return "font " + r.text + ' ' + std::to_string(r.value) + (r.bold ? " bold" : "");
+    case Op::Text:
+        return "text \"" + r.text + "\" at " + point(r.x, r.y);
+    case Op::PenWidth:
+        return "pen " + std::to_string(r.value);
+    case Op::Line:
+        return "line " + point(r.x, r.y) + " to " + point(r.x2, r.y2);
+    case Op::EndDoc:
+        break;
+    }
+    return {};
+}
+
+// The printer that a print command's options chose: a PDF file, or a recording of the
+// operations with the given resolution and printable-area offset; `trace` is set to the
+// recording.
+std::unique_ptr<Printer> chosenPrinter(const PrintArguments &print,
+                                       const PdfPrinterFactory &pdfPrinters,
+                                       RecordingPrinter *&trace)
+{
+    if (print.pdf.has_value() == print.trace)
+        throw BadArguments("give either --pdf FILE or --trace");
+    if (print.pdf && (print.dpi || print.offset))
+        throw BadArguments("--dpi and --offset go with --trace");
+    if (print.pdf) {
+        if (!pdfPrinters)
+            throw BadArguments("--pdf needs the print support: use mirazol-print");
+        return pdfPrinters(*print.pdf);
+    }
+    auto recording = std::make_unique<RecordingPrinter>();
+    const NumberPair dpi = print.dpi.value_or(NumberPair{600, 600});
+    const NumberPair offset = print.offset.value_or(NumberPair{0, 0});
+    recording->resolutionX = dpi.first;
+    recording->resolutionY = dpi.second;
+    recording->printableOffsetX = offset.first;
+    recording->printableOffsetY = offset.second;
+    trace = recording.get();
+    return recording;
+}
+
+TParamRecord shiftedSettings(const PrintArguments &print)
+{
+    TParamRecord params;
+    params.offsetHorizontal = print.shift.first;
+    params.offsetVertical = print.shift.second;
+    return params;
+}
+
+// What one print command prints with: the printer that its options chose, the settings with
+// its shifts, the French messages, and boxes that answer on their own.
+class PrintSession {
+public:
+    PrintSession(const PrintArguments &print, const PdfPrinterFactory &pdfPrinters)
+        : m_printer(chosenPrinter(print, pdfPrinters, m_trace)), m_params(shiftedSettings(print))
+    {
+        pinittypebulletin(m_types);
+    }
+    PrintSession(const PrintSession &) = delete;
+    PrintSession &operator=(const PrintSession &) = delete;
+
+    PrintContext &context() { return m_context; }
+    BulletinTypeTable &types() { return m_types; }
+
+    // Writes the trace, if asked for; returns the exit status, reporting a failure box.
+    int finish(std::ostream &out, std::ostream &err) const
+    {
+        if (m_trace) {
+            BlockWriter writer(out);
+            for (const RecordingPrinter::Record &r : m_trace->records) {
+                const std::string line = traceLine(r);
+                if (line.empty())
+                    continue;
+                writer.text() += line;
+                writer.endLine();
+            }
+            writer.flush();
+        }
+        return failed(err) ? exitPrintFailed : exitSuccess;
+    }
+
+    // True when a routine reported a failure, which goes to `err`.
+    bool failed(std::ostream &err) const
+    {
+        for (const std::string &failure : m_boxes.failures)
+            err << "mirazol-cli: " << failure << '\n';
+        return !m_boxes.failures.empty();
+    }
+
+private:
+    RecordingPrinter *m_trace = nullptr;
+    std::unique_ptr<Printer> m_printer;
+    AnsweringBoxes m_boxes;
+    TParamRecord m_params;
+    BulletinTypeTable m_types{};
+    PrintContext m_context{*m_printer, m_boxes, m_params,
+                           [](int n) { return pgloretlibmessage(n, frenchLanguage); }};
+};
+
+PrintMode printMode(const PrintArguments &print)
+{
+    return print.oneByOne ? PrintMode::OneByOne : PrintMode::AllAtOnce;
+}
+
+void requireType(const PrintArguments &print)
+{
+    if (print.type == 0)
+        throw BadArguments("missing --type");
+}
+
+// The external file of a file command, with its replacement map.
+ExternalGridFile externalFile(const FileArguments &parsed)
+{
+    ExternalGridFile file;
+    static_cast<GridFileSource &>(file) = parsed.source;
+    file.fileName = fileArgument(parsed);
+    file.replacement = pconstruitremplacement(parsed.replacements);
+    return file;
+}
+
+int printGrids(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+               const PdfPrinterFactory &pdfPrinters)
+{
+    const FileArguments parsed = splitFileArguments(
+        args, {"--type", "--first", "--last", "--numbered", "--per-slip", "--shift", "--one-by-one",
+               "--pdf", "--trace", "--dpi", "--offset"});
+    const PrintArguments &print = parsed.print;
+    requireType(print);
+    const MethodTable rows = catalogueRows();
+    int method = 0;
+    Selection s = tickedSelection(rows, parsed.positional, method);
+    const int count = row(rows, method).nbgrilles;
+    const BulletinPrintRequest request{print.type, printMode(print), print.first.value_or(1),
+                                       print.last.value_or(count), print.numbered};
+    if (request.first < 1 || request.last > count || request.first > request.last)
+        throw BadArguments("grids " + std::to_string(request.first) + ".." +
+                           std::to_string(request.last) + " are not within 1.." +
+                           std::to_string(count));
+    PrintSession session(print, pdfPrinters);
+    pimprimebulletin(session.context(), session.types(), s, method, count, request, print.perSlip);
+    return session.finish(out, err);
+}
+
+int printFile(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+              const PdfPrinterFactory &pdfPrinters)
+{
+    const FileArguments parsed =
+        splitFileArguments(args, {"--type", "--sep", "--skip", "--replace", "--first", "--last",
+                                  "--numbered", "--pdf", "--trace", "--dpi", "--offset"});
+    const PrintArguments &print = parsed.print;
+    requireType(print);
+    const ExternalGridFile file = externalFile(parsed);
+    const BulletinPrintRequest request{print.type, PrintMode::AllAtOnce, print.first.value_or(1),
+                                       print.last.value_or(lastFileLineDefault), print.numbered};
+    PrintSession session(print, pdfPrinters);
+    Pimprimebulletinfichier(session.context(), session.types(), file, request);
+    return session.finish(out, err);
+}
+
+int printList(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+              const PdfPrinterFactory &pdfPrinters)
+{
+    const FileArguments parsed =
+        splitFileArguments(args, {"--pdf", "--trace", "--dpi", "--offset"});
+    const MethodTable rows = catalogueRows();
+    int method = 0;
+    Selection s = tickedSelection(rows, parsed.positional, method);
+    PrintSession session(parsed.print, pdfPrinters);
+    TemporaryExport unused;
+    pimprimelistebulletin(session.context(), unused, s, method, row(rows, method).nbgrilles,
+                          ListMode::Print);
+    return session.finish(out, err);
+}
+
+int exportFile(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    const FileArguments parsed = splitFileArguments(args, {"--sep", "--skip", "--replace"});
+    const ExternalGridFile file = externalFile(parsed);
+    PrintArguments noPrinter;
+    noPrinter.trace = true;
+    PrintSession session(noPrinter, {});
+    TemporaryExport target;
+    Pimprimelistebulletinfichier(session.context(), target, file, ListMode::Export);
+    if (session.failed(err))
+        return exitFileUnreadable;
+    std::ifstream exported(target.path(), std::ios::binary);
+    out << exported.rdbuf();
+    return exitSuccess;
+}
+
 // Runs a command whose bad arguments are reported with its usage line.
 template <typename Command> int withUsage(std::string_view usage, Command command)
 {
@@ -468,12 +826,14 @@ template <typename Command> int withUsage(std::string_view usage, Command comman
 
 }  // namespace
 
-int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+           const PdfPrinterFactory &pdfPrinters)
 {
     try {
         if (args.empty())
             throw BadArguments("usage: mirazol-cli "
-                               "methods|list|export|verify|table|fields|compare|compare-file ...");
+                               "methods|list|export|verify|table|fields|compare|compare-file|print|"
+                               "print-file|print-list|export-file ...");
         const std::string &command = args.front();
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         if (command == "methods")
@@ -492,6 +852,16 @@ int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream
             return withUsage(compareUsage, [&] { return compareGrids(rest, out); });
         if (command == "compare-file")
             return withUsage(compareFileUsage, [&] { return compareFile(rest, out, err); });
+        if (command == "print")
+            return withUsage(printUsage, [&] { return printGrids(rest, out, err, pdfPrinters); });
+        if (command == "print-file")
+            return withUsage(printFileUsage,
+                             [&] { return printFile(rest, out, err, pdfPrinters); });
+        if (command == "print-list")
+            return withUsage(printListUsage,
+                             [&] { return printList(rest, out, err, pdfPrinters); });
+        if (command == "export-file")
+            return withUsage(exportFileUsage, [&] { return exportFile(rest, out, err); });
         throw BadArguments("unknown command " + command);
     } catch (const BadArguments &e) {
         err << "mirazol-cli: " << e.what() << '\n';
