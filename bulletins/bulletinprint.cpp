@@ -35,10 +35,11 @@ int strokePen(PrintContext &ctx, double y, double thickness)
                      pconvertitcm(ctx, Axis::Vertical, y));
 }
 
-// Starts the run's print job with the mark font; false when no job could be started.
-bool startJob(PrintContext &ctx, const std::string &title)
+// Starts the run's print job with the mark font; false (reported as `procedure`'s failure unless
+// the player cancelled) when no job could be started.
+bool startJob(PrintContext &ctx, const std::string &title, std::string_view procedure)
 {
-    if (!ctx.printer.beginDoc(title))
+    if (!beginPrintJob(ctx, title, procedure))
         return false;
     ctx.printer.setFont("Fixedsys", 10, true);
     return true;
@@ -156,10 +157,8 @@ int pimprimebulletin(PrintContext &ctx, BulletinTypeTable &bulletinTypes, Select
         first = request.first;
         last = request.last;
     }
-    if (!startJob(ctx, ctx.message(generatedPromptTitle))) {
-        showFailure(ctx.boxes, "pimprimebulletin");
+    if (!startJob(ctx, ctx.message(generatedPromptTitle), "pimprimebulletin"))
         return 0;
-    }
     BulletinFeeder feeder(ctx, request, perBulletin, generatedPromptTitle);
     int printed = 0;
     for (int g = first; g <= last; ++g) {
@@ -192,10 +191,8 @@ int Pimprimebulletinfichier(PrintContext &ctx, const BulletinTypeTable &bulletin
         showFailure(ctx.boxes, "Pimprimebulletinfichier");
         return 0;
     }
-    if (!startJob(ctx, ctx.message(filePromptTitle))) {
-        showFailure(ctx.boxes, "Pimprimebulletinfichier");
+    if (!startJob(ctx, ctx.message(filePromptTitle), "Pimprimebulletinfichier"))
         return 0;
-    }
     BulletinFeeder feeder(ctx, request,
                           gridsPerBulletin(bulletinTypes[static_cast<std::size_t>(t)]),
                           filePromptTitle);

@@ -26,10 +26,12 @@ void drawCross(PrintContext &ctx, PaperPoint at)
 
 bool pimprimecalibrage(PrintContext &ctx, const BulletinTypeTable &bulletinTypes, int t)
 {
-    if (!isBulletinType(t) || !ctx.printer.beginDoc(ctx.message(calibrationTitle))) {
+    if (!isBulletinType(t)) {
         showFailure(ctx.boxes, "pimprimecalibrage");
         return false;
     }
+    if (!beginPrintJob(ctx, ctx.message(calibrationTitle), "pimprimecalibrage"))
+        return false;
     const TBulletinType &type = bulletinTypes[static_cast<std::size_t>(t)];
     ctx.printer.setFont("Fixedsys", 10, true);
     // The name stands at the device corner, as the grid numbers do: shifts move only the marks.

@@ -104,10 +104,8 @@ void exportGenerated(PrintContext &ctx, FileDialogs &dialogs, Selection &s, int 
 
 void printGenerated(PrintContext &ctx, Selection &s, int method, int nbgrilles)
 {
-    if (!ctx.printer.beginDoc(ctx.message(titleMessage))) {
-        showFailure(ctx.boxes, "pimprimelistebulletin");
+    if (!beginPrintJob(ctx, ctx.message(titleMessage), "pimprimelistebulletin"))
         return;
-    }
     ListPage page(ctx);
     const int w = page.charWidth();
     pcommenceparcours(s, method, nbgrilles);
@@ -158,10 +156,8 @@ void printExternal(PrintContext &ctx, const ExternalGridFile &file)
         showFailure(ctx.boxes, "Pimprimelistebulletinfichier");
         return;
     }
-    if (!ctx.printer.beginDoc(ctx.message(titleMessage))) {
-        showFailure(ctx.boxes, "Pimprimelistebulletinfichier");
+    if (!beginPrintJob(ctx, ctx.message(titleMessage), "Pimprimelistebulletinfichier"))
         return;
-    }
     try {
         ListPage page(ctx);
         for (std::int64_t k = 1; !reader.AtEnd(); ++k) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 // What the bulletin and list routines print and report with. The caller owns every object and
 // keeps it alive for the call.
@@ -15,3 +16,7 @@ struct PrintContext {
     const TParamRecord &params;               // printer shifts in millimetres
     std::function<std::string(int)> message;  // message n in the current language
 };
+
+// Starts the print job of `procedure` titled `title`. When no job starts, shows the procedure's
+// failure box, unless the player cancelled, and returns false.
+bool beginPrintJob(PrintContext &ctx, const std::string &title, std::string_view procedure);

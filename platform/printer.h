@@ -8,6 +8,9 @@ public:
     virtual ~Printer() = default;
     // Starts a print job; false when no job could be started.
     virtual bool beginDoc(const std::string &title) = 0;
+    // Whether the last beginDoc gave false because the player cancelled (the choice of a file to
+    // print into, when there is no printer): nothing failed, and nothing is to be reported.
+    virtual bool cancelledByUser() const { return false; }
     virtual void endDoc() = 0;
     virtual void newPage() = 0;
     virtual void setFont(const std::string &family, int pointSize, bool bold) = 0;

@@ -65,11 +65,13 @@ public:
     int width = 4800, height = 6600;
     int charWidth = 10, lineHeight = 20;
     bool failBeginDoc = false;
+    bool cancelBeginDoc = false;  // with failBeginDoc: the player cancelled
 
     std::vector<Record> records;
     int pages = 0;
 
     bool beginDoc(const std::string &title) override;
+    bool cancelledByUser() const override { return failBeginDoc && cancelBeginDoc; }
     void endDoc() override;
     void newPage() override;
     void setFont(const std::string &family, int pointSize, bool bold) override;

@@ -232,8 +232,10 @@ std::unique_ptr<QPrinter> QtPrinter::systemJobPrinter()
                                     .defaultExtension = "pdf",
                                     .hideReadOnly = true,
                                     .pathMustExist = true});
-    if (!file)
+    if (!file) {
+        m_cancelled = true;
         return nullptr;
+    }
     m_pdfToShow = *file;
     return pdfPrinter(*file);
 }
@@ -241,6 +243,7 @@ std::unique_ptr<QPrinter> QtPrinter::systemJobPrinter()
 bool QtPrinter::beginDoc(const std::string &title)
 {
     m_pdfToShow.clear();
+    m_cancelled = false;
     if (m_fallback) {
         std::unique_ptr<QPrinter> job = systemJobPrinter();
         if (!job)

@@ -49,6 +49,7 @@ public:
     ~QtPrinter() override;
     // Starts a job; false when no printer could be opened or the PDF save dialog was cancelled.
     bool beginDoc(const std::string &title) override;
+    bool cancelledByUser() const override { return m_cancelled; }
     void endDoc() override;
     void newPage() override;
     void setFont(const std::string &family, int pointSize, bool bold) override;
@@ -87,6 +88,7 @@ private:
     QPrinter *m_printer = nullptr;
     std::unique_ptr<QPainter> m_painter;
     std::string m_pdfToShow;
+    bool m_cancelled = false;
     std::optional<QRect> m_jobArea;
     std::unordered_map<std::string, QList<QGlyphRun>> m_glyphs;  // of the current font
     int m_penX = 0;

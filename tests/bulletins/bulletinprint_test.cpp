@@ -350,6 +350,16 @@ TEST(BulletinPrint, UnavailablePrinterIsReported)
     bench.expectFailureBox("pimprimebulletin");
 }
 
+TEST(BulletinPrint, CancelledPrintFileChoiceIsNoFailure)
+{
+    PrintBench bench;
+    bench.printer.failBeginDoc = true;
+    bench.printer.cancelBeginDoc = true;
+    EXPECT_EQ(bench.print(request(france, 1, 5)), 0);
+    EXPECT_TRUE(bench.printer.records.empty());
+    EXPECT_TRUE(bench.boxes.boxes.empty());
+}
+
 namespace {
 
 // An external grid file in a fresh folder, printed onto bulletins.

@@ -263,6 +263,16 @@ TEST(ListPrint, UnavailablePrinterIsReported)
     bench.expectFailureBox("pimprimelistebulletin");
 }
 
+TEST(ListPrint, CancelledPrintFileChoiceIsNoFailure)
+{
+    ListBench bench;
+    bench.printer.failBeginDoc = true;
+    bench.printer.cancelBeginDoc = true;
+    bench.run(ListMode::Print);
+    EXPECT_TRUE(bench.printer.records.empty());
+    EXPECT_TRUE(bench.boxes.boxes.empty());
+}
+
 namespace {
 
 // An external file grids.csv in the bench's folder.

@@ -187,6 +187,7 @@ TEST_F(QtPrinterWithoutPrinters, CancelledSaveDialogStartsNoJob)
 {
     files.answers.push_back(std::nullopt);
     EXPECT_FALSE(printer.beginDoc("MIRAZOLSYSTEMES"));
+    EXPECT_TRUE(printer.cancelledByUser());
     printer.endDoc();
     EXPECT_EQ(shell.opened, std::vector<std::string>());
 }

@@ -19,7 +19,6 @@ int main(int argc, char **argv)
     QGuiApplication app(qtArgc, argv);
     installFontSubstitutions();
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return runCli(args, std::cout, std::cerr, [](const std::string &file) {
-        return std::make_unique<QtPrinter>(file);
-    });
+    return runCli(args, std::cout, std::cerr,
+                  [](const std::string &file) { return std::make_unique<QtPrinter>(file); });
 }
