@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs; packages already present are left alone.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation poppler-utils cups printer-driver-cups-pdf)
+          fonts-dejavu-core fonts-liberation poppler-utils cups printer-driver-cups-pdf
+          clang libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
