@@ -204,6 +204,9 @@ void TForm7::pmetlibelles()
     gparametre->setTitle(QString());
     bapercu->setText(text(previewMessage));
     bapercucalibrage->setText(text(previewMessage));
+    // Two buttons read "Aperçu": their hints say which pages each shows.
+    bapercucalibrage->setToolTip(text(calibrationMessage));
+    bapercu->setToolTip(text(titleMessage));
     bcalibrage->setText(text(calibrationMessage));
 }
 

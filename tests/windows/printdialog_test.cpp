@@ -197,6 +197,14 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionCase{"bapercucalibrage", "text", "Aperçu"}),
     rowName<CaptionCase>);
 
+TEST_F(PrintDialog, TheTwoPreviewButtonsSayWhichPagesTheyShow)
+{
+    open([this] {
+        EXPECT_EQ(child<QPushButton>("bapercu")->toolTip(), "Imprimer les Tickets");
+        EXPECT_EQ(child<QPushButton>("bapercucalibrage")->toolTip(), "Page de calibrage");
+    });
+}
+
 TEST_F(PrintDialog, CaptionsFollowTheLanguageAtEveryOpening)
 {
     open();
