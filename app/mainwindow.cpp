@@ -651,30 +651,22 @@ void TForm1::bexternecompareClick(const GridFileSource &source, const Replacemen
     m_platform.dialogs.runModal(*m_form8);
 }
 
-PrintContext TForm1::printContext(Printer &printer)
-{
-    return {printer, m_platform.boxes, m_state.params,
-            [this](int n) { return m_state.message(n); }};
-}
-
 void TForm1::pimprimelistebulletin(ListMode mode)
 {
-    const int m = m_state.pnumeromethode();
-    const Tmethode *row = m_state.method(m);
-    PrintContext context = printContext(m_platform.printer);
-    ::pimprimelistebulletin(context, m_platform.files, m_state.selection, m,
-                            row ? row->nbgrilles : 0, mode);
+    listGrids(m_platform.printer, mode);
 }
 
 void TForm1::previewListe()
 {
-    m_platform.preview.show(m_state.message(85), [this](Printer &printer) {
-        const int m = m_state.pnumeromethode();
-        const Tmethode *row = m_state.method(m);
-        PrintContext context = printContext(printer);
-        ::pimprimelistebulletin(context, m_platform.files, m_state.selection, m,
-                                row ? row->nbgrilles : 0, ListMode::Print);
-    });
+    m_platform.preview.show(m_state.message(85),
+                            [this](Printer &printer) { listGrids(printer, ListMode::Print); });
+}
+
+void TForm1::listGrids(Printer &printer, ListMode mode)
+{
+    PrintContext context = m_state.printContext(printer, m_platform.boxes);
+    ::pimprimelistebulletin(context, m_platform.files, m_state.selection, m_state.pnumeromethode(),
+                            m_state.selectedGridCount(), mode);
 }
 
 void TForm1::bquitterClick()

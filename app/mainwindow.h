@@ -118,8 +118,8 @@ private:
     void showCell(int number, bool ticked);
     void openViewer(int captionMessage);
     void openList(int captionMessage);
-    // What the print routines print and report with, on `printer`.
-    PrintContext printContext(Printer &printer);
+    // Lists the generated grids on `printer` (print) or into a file (export).
+    void listGrids(Printer &printer, ListMode mode);
     // Runs a routine that shows the failure box under its own name when it throws.
     template <typename F> void guarded(const char *name, F &&routine);
 

@@ -157,16 +157,21 @@ Draw drawFromTexts(std::span<const std::string, 7> texts)
     return draw;
 }
 
-bool hasDuplicateNumber(const Draw &draw)
+std::optional<std::int32_t> repeatedNumber(const Draw &draw)
 {
     std::array<int, 100> seen{};
     const std::array<std::int32_t, 7> seven{draw.d[1], draw.d[2], draw.d[3], draw.d[4],
                                             draw.d[5], draw.d[6], draw.c};
     for (const std::int32_t v : seven) {
         if (isDrawnNumber(v) && ++seen[static_cast<std::size_t>(v)] > 1)
-            return true;
+            return v;
     }
-    return false;
+    return std::nullopt;
+}
+
+bool hasDuplicateNumber(const Draw &draw)
+{
+    return repeatedNumber(draw).has_value();
 }
 
 void ComparisonList::restart(const Draw &draw, std::string complementaryWord)

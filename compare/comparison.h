@@ -61,8 +61,11 @@ struct Draw {
 // number last; a text that is not numeric counts as 0.
 Draw drawFromTexts(std::span<const std::string, 7> texts);
 
-// Whether a number 1..99 occurs more than once among the seven numbers of the draw, the
-// complementary one included; such a draw is refused. Zeros are not counted.
+// The first number 1..99 that stands twice among the seven numbers of the draw (the
+// complementary one included), or nullopt; zeros, the empty boxes, are not counted.
+std::optional<std::int32_t> repeatedNumber(const Draw &draw);
+
+// Whether a number stands twice in the draw; such a draw is refused.
 bool hasDuplicateNumber(const Draw &draw);
 
 // Text and title of the box that reports a failed comparison of a grid file.

@@ -23,3 +23,14 @@ const Tmethode *AppState::method(int m) const
 {
     return m >= 1 && m <= methodCount ? &tabmethode[static_cast<std::size_t>(m)] : nullptr;
 }
+
+int AppState::selectedGridCount() const
+{
+    const Tmethode *row = method(pnumeromethode());
+    return row ? row->nbgrilles : 0;
+}
+
+PrintContext AppState::printContext(Printer &printer, MessageBoxes &boxes) const
+{
+    return {printer, boxes, params, [this](int n) { return message(n); }};
+}

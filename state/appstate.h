@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bulletins/bulletintypes.h"
+#include "bulletins/printcontext.h"
 #include "engine/methodcatalogue.h"
 #include "engine/selection.h"
 #include "i18n/languagefile.h"
@@ -54,4 +55,11 @@ struct AppState {
 
     // The catalogue record of a method 1..157, or nullptr outside that range.
     const Tmethode *method(int m) const;
+
+    // Grid count of the method selected in the method list; 0 when none is selected.
+    int selectedGridCount() const;
+
+    // What the print routines print on (`printer`) and report with (`boxes`), in the current
+    // language and with the player's printer shifts. The context refers to this state.
+    PrintContext printContext(Printer &printer, MessageBoxes &boxes) const;
 };

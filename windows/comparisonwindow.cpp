@@ -265,10 +265,8 @@ void TForm8::reject()
 
 void TForm8::pcomparegrilles()
 {
-    const int method = m_state.pnumeromethode();
-    const Tmethode *row = m_state.method(method);
-    ::pcomparegrilles(m_state.selection, method, row ? row->nbgrilles : 0, typedDraw(),
-                      m_state.message(144), m_list);
+    ::pcomparegrilles(m_state.selection, m_state.pnumeromethode(), m_state.selectedGridCount(),
+                      typedDraw(), m_state.message(144), m_list);
     m_lines->reload();
     showCounters();
 }

@@ -334,7 +334,7 @@ void ExternalFilePage::bimprimerClick()
         const ExternalGridFile file = chosenFile();
         if (!request)
             return;
-        PrintContext ctx = printContext(m_platform.printer);
+        PrintContext ctx = m_state.printContext(m_platform.printer, m_platform.boxes);
         showOrdinals(Pimprimebulletinfichier(ctx, m_state.bulletinTypes, file, *request));
     } catch (const std::exception &) {
         // The print choices fail silently; the print run reports its own failures.
@@ -348,20 +348,20 @@ void ExternalFilePage::bapercuClick()
     if (!request)
         return;
     m_platform.preview.show(m_state.message(174), [&](Printer &printer) {
-        PrintContext ctx = printContext(printer);
+        PrintContext ctx = m_state.printContext(printer, m_platform.boxes);
         Pimprimebulletinfichier(ctx, m_state.bulletinTypes, file, *request);
     });
 }
 
 void ExternalFilePage::bimprimelisteClick()
 {
-    PrintContext ctx = printContext(m_platform.printer);
+    PrintContext ctx = m_state.printContext(m_platform.printer, m_platform.boxes);
     Pimprimelistebulletinfichier(ctx, m_platform.files, chosenFile(), ListMode::Print);
 }
 
 void ExternalFilePage::bexportlisteClick()
 {
-    PrintContext ctx = printContext(m_platform.printer);
+    PrintContext ctx = m_state.printContext(m_platform.printer, m_platform.boxes);
     Pimprimelistebulletinfichier(ctx, m_platform.files, chosenFile(), ListMode::Export);
 }
 
@@ -404,10 +404,4 @@ std::optional<BulletinPrintRequest> ExternalFilePage::bulletinRequest()
     request.last = *last;
     request.numbered = m_Labtopimpnugrille->isChecked();
     return request;
-}
-
-PrintContext ExternalFilePage::printContext(Printer &printer)
-{
-    return {printer, m_platform.boxes, m_state.params,
-            [this](int n) { return m_state.message(n); }};
 }

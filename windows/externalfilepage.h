@@ -96,7 +96,6 @@ private:
     GridFileSource chosenSource() const;
     ExternalGridFile chosenFile();
     std::optional<BulletinPrintRequest> bulletinRequest();
-    PrintContext printContext(Printer &printer);
 
     AppState &m_state;
     Platform &m_platform;

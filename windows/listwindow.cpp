@@ -63,10 +63,9 @@ void TForm5::FormActivate()
 
 void TForm5::premplilistebulletin()
 {
-    const int m = m_state.pnumeromethode();
-    const Tmethode *row = m_state.method(m);
     const std::vector<std::string> texts =
-        listLines(m_state.selection, m, row ? row->nbgrilles : 0, m_state.message(146));
+        listLines(m_state.selection, m_state.pnumeromethode(), m_state.selectedGridCount(),
+                  m_state.message(146));
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(texts.size()));
     for (const std::string &text : texts)

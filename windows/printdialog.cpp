@@ -120,7 +120,7 @@ void TForm7::activate()
 {
     pmetlibelles();
     Gpremier->setText("1");
-    gdernier->setText(QString::number(methodGridCount()));
+    gdernier->setText(QString::number(m_state.selectedGridCount()));
 }
 
 void TForm7::ComboBox1Change()
@@ -221,7 +221,8 @@ std::optional<BulletinPrintRequest> TForm7::checkedRequest()
     request.first = numberIn(Gpremier);
     request.last = numberIn(gdernier);
     request.numbered = Labtopimpnugrille->isChecked();
-    if (request.first < 1 || request.last > methodGridCount() || request.first > request.last) {
+    if (request.first < 1 || request.last > m_state.selectedGridCount() ||
+        request.first > request.last) {
         m_platform.boxes.show(m_state.message(rangeTitle), m_state.message(rangeMessage),
                               BoxButtons::Ok, BoxIcon::Exclamation);
         return std::nullopt;
@@ -246,28 +247,13 @@ int TForm7::gridsPerBulletinOverride() const
 
 void TForm7::printBulletins(Printer &printer, const BulletinPrintRequest &request)
 {
-    const int method = m_state.pnumeromethode();
-    withContext(printer, [this, method, &request](PrintContext &ctx) {
-        pimprimebulletin(ctx, m_state.bulletinTypes, m_state.selection, method, methodGridCount(),
-                         request, gridsPerBulletinOverride());
-    });
+    PrintContext ctx = m_state.printContext(printer, m_platform.boxes);
+    pimprimebulletin(ctx, m_state.bulletinTypes, m_state.selection, m_state.pnumeromethode(),
+                     m_state.selectedGridCount(), request, gridsPerBulletinOverride());
 }
 
 void TForm7::printCalibration(Printer &printer, int t)
 {
-    withContext(printer,
-                [this, t](PrintContext &ctx) { pimprimecalibrage(ctx, m_state.bulletinTypes, t); });
-}
-
-void TForm7::withContext(Printer &printer, const std::function<void(PrintContext &)> &print)
-{
-    PrintContext ctx{printer, m_platform.boxes, m_state.params,
-                     [this](int n) { return m_state.message(n); }};
-    print(ctx);
-}
-
-int TForm7::methodGridCount() const
-{
-    const Tmethode *method = m_state.method(m_state.pnumeromethode());
-    return method != nullptr ? method->nbgrilles : 0;
+    PrintContext ctx = m_state.printContext(printer, m_platform.boxes);
+    pimprimecalibrage(ctx, m_state.bulletinTypes, t);
 }

@@ -66,10 +66,6 @@ private:
     void printBulletins(Printer &printer, const BulletinPrintRequest &request);
     // Prints the calibration page of type t on `printer`.
     void printCalibration(Printer &printer, int t);
-    // Runs `print` with a print context on `printer`.
-    void withContext(Printer &printer, const std::function<void(PrintContext &)> &print);
-    // Grid count of the selected method; 0 when none is selected.
-    int methodGridCount() const;
 
     AppState &m_state;
     Platform &m_platform;

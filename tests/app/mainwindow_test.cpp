@@ -345,7 +345,7 @@ TEST_F(MainWindowTest, TypingSeventyFiveTicksItWithoutACell)
 {
     start();
     form->ageneralClick();
-    clickOn(combo(1));
+    clickInto(combo(1));
     press(Qt::Key_A, Qt::ControlModifier);
     type("75");
     press(Qt::Key_Tab);
@@ -358,11 +358,11 @@ TEST_F(MainWindowTest, TypingInABoxAndClickingTheNextTicksTheNumber)
 {
     start();
     form->ageneralClick();
-    clickOn(combo(1));
+    clickInto(combo(1));
     ASSERT_EQ(QApplication::focusWidget(), combo(1));
     press(Qt::Key_A, Qt::ControlModifier);
     type("12");
-    clickOn(combo(2));
+    clickInto(combo(2));
     EXPECT_EQ(tickedNumbers(), (std::vector<int>{12}));
     EXPECT_EQ(child<QLabel>("nbcoch")->text(), "1");
     EXPECT_EQ(state().selection.tabnumsel[1], 12);
@@ -372,7 +372,7 @@ TEST_F(MainWindowTest, BoxesTakeOnlyDigitsAndBackspaceAndAtMostTwoCharacters)
 {
     start();
     form->ageneralClick();
-    clickOn(combo(2));
+    clickInto(combo(2));
     press(Qt::Key_A, Qt::ControlModifier);
     type("7a-");
     EXPECT_EQ(comboText(2), "7");
@@ -388,7 +388,7 @@ TEST_F(MainWindowTest, TabLeavesTheBoxAndAppliesTheLeavingRule)
     form->ageneralClick();
     QTest::mouseClick(child<QPushButton>("bnaleat"), Qt::LeftButton);
     const int old = comboText(1).toInt();
-    clickOn(combo(1));
+    clickInto(combo(1));
     press(Qt::Key_A, Qt::ControlModifier);
     type("99");
     press(Qt::Key_Tab);
@@ -403,10 +403,10 @@ TEST_F(MainWindowTest, EmptiedBoxBecomesZeroWhenTheFocusLeaves)
     start();
     form->ageneralClick();
     tick({12, 30});
-    clickOn(combo(1));
+    clickInto(combo(1));
     press(Qt::Key_A, Qt::ControlModifier);
     press(Qt::Key_Backspace);
-    clickOn(combo(3));
+    clickInto(combo(3));
     EXPECT_EQ(comboText(1), "0");
     EXPECT_EQ(tickedNumbers(), (std::vector<int>{30}));
 }
@@ -416,7 +416,7 @@ TEST_F(MainWindowTest, PickingANumberFromABoxListTicksIt)
     start();
     form->ageneralClick();
     QComboBox *box = combo(3);
-    clickOn(box);
+    clickInto(box);
     press(Qt::Key_F4);
     QAbstractItemView *list = box->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
@@ -582,12 +582,11 @@ TEST_F(MainWindowTest, CompareMenuComparesTheSourceTheWindowWasLastOpenedFor)
     dialogs.script = [&lines](QDialog &window) {
         if (window.objectName() != "TForm8")
             return;
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        activateWindow(window);
         const char *draw[] = {"3", "17", "20", "28", "33", "45", "12"};
         for (int box = 1; box <= 7; ++box) {
             auto *combo = window.findChild<QComboBox *>(QString("ComboBox%1").arg(box));
-            QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(6, combo->height() / 2));
+            clickInto(combo);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(QApplication::focusWidget(), draw[box - 1]);
         }
@@ -677,13 +676,13 @@ TEST_F(MainWindowTest, GridRangeFieldsTakeOnlyDigitsUpToFiveCharacters)
     EXPECT_EQ(last->text(), "99999");
     EXPECT_EQ(last->maxLength(), 5);
     child<QTabWidget>("PageControl1")->setCurrentIndex(1);
-    clickOn(first);
+    clickInto(first);
     press(Qt::Key_End);
     type("2a-3");
     EXPECT_EQ(first->text(), "123");
     press(Qt::Key_Backspace);
     EXPECT_EQ(first->text(), "123");
-    clickOn(last);
+    clickInto(last);
     press(Qt::Key_A, Qt::ControlModifier);
     type("123766");
     EXPECT_EQ(last->text(), "12376");
@@ -694,12 +693,12 @@ TEST_F(MainWindowTest, TabAndShiftTabLeaveTheDigitOnlyFields)
     start();
     child<QTabWidget>("PageControl1")->setCurrentIndex(1);
     auto *first = child<QLineEdit>("Gpremier");
-    clickOn(first);
+    clickInto(first);
     ASSERT_EQ(QApplication::focusWidget(), first);
     press(Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), first);
     EXPECT_EQ(first->text(), "1");
-    clickOn(first);
+    clickInto(first);
     press(Qt::Key_Backtab);
     EXPECT_NE(QApplication::focusWidget(), first);
 }

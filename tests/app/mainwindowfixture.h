@@ -6,6 +6,7 @@
 #include "platform/fakes/fakeplatform.h"
 #include "selectionhelpers.h"
 #include "testfolder.h"
+#include "typing.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,8 +35,7 @@ protected:
         form =
             startProgram({boxes, files, printer, shell, dialogs, preview}, folder.programFolder());
         form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        activateWindow(*form);
     }
 
     AppState &state() { return form->state(); }
@@ -69,15 +69,7 @@ protected:
 
     std::vector<int> tickedNumbers() { return ::tickedNumbers(state().selection); }
 
-    // The player's hands: a left click on a widget found by name (in an editable box, on its text
-    // field, away from the arrow), keys into whatever really has the focus.
-    void clickOn(QWidget *widget)
-    {
-        if (qobject_cast<QComboBox *>(widget))
-            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-        else
-            QTest::mouseClick(widget, Qt::LeftButton);
-    }
+    // The player's keys, into whatever really has the focus (clicks: clickInto).
     void type(const char *text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {

@@ -3,6 +3,7 @@
 #include "fakedesktop.h"
 #include "gridwindowstate.h"
 #include "testfolder.h"
+#include "typing.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -64,11 +65,7 @@ protected:
         desktop.dialogs.runModal(window);
     }
 
-    void activate()
-    {
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
+    void activate() { activateWindow(window); }
 
     QComboBox *box(int n) { return child<QComboBox>(window, QString("ComboBox%1").arg(n)); }
 
@@ -76,7 +73,7 @@ protected:
     void typeInto(int n, const char *text)
     {
         QComboBox *target = box(n);
-        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
+        clickInto(target);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
         QTest::keyClicks(QApplication::focusWidget(), text);

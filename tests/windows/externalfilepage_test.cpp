@@ -1,5 +1,6 @@
 #include "fakedesktop.h"
 #include "testfolder.h"
+#include "typing.h"
 #include "windows/externalfilepage.h"
 
 #include <QAbstractButton>
@@ -53,8 +54,7 @@ protected:
         page.premplicombotypebulletin();
         page.resize(640, 320);
         page.show();
-        QApplication::setActiveWindow(&page);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
+        activateWindow(page);
     }
 
     template <typename T> T *child(const char *name)

@@ -1,6 +1,8 @@
 #include "windows/keyfilter.h"
 #include "windows/labelcombobox.h"
 
+#include "typing.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
@@ -69,13 +71,9 @@ struct TwoBoxes {
         first->setGeometry(10, 10, 60, 24);
         second->setGeometry(100, 10, 60, 24);
         window.show();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        activateWindow(window);
     }
-    void clickOn(QComboBox *box)
-    {
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    }
+    void clickOn(QComboBox *box) { clickInto(box); }
 
     QWidget window;
     QComboBox *first = new QComboBox(&window);
@@ -127,8 +125,7 @@ TEST(FilterKeys, DigitFieldDiscardsCharactersButLetsTabMoveOn)
     next->move(0, 40);
     filterKeys(field, KeyRule::Digits);
     window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    activateWindow(window);
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClicks(QApplication::focusWidget(), "1a 2");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);

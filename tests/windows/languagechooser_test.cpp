@@ -1,6 +1,7 @@
 #include "windows/languagechooser.h"
 
 #include "fakedesktop.h"
+#include "typing.h"
 #include "windows/flags.h"
 
 #include <QApplication>
@@ -41,8 +42,7 @@ protected:
     void open(const std::function<void()> &script = {})
     {
         dialogs.script = [&](QDialog &) {
-            QApplication::setActiveWindow(&dialog);
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            activateWindow(dialog);
             if (script)
                 script();
         };

@@ -293,13 +293,12 @@ Draw drawOption(const std::string &text)
     if (values.size() != 7)
         throw BadArguments("--draw needs 7 numbers (six drawn, then the complementary), got " +
                            std::to_string(values.size()));
-    for (std::size_t j = 0; j < values.size(); ++j) {
-        if (values[j] != 0 && std::count(values.begin(), values.begin() + j, values[j]) > 0)
-            throw BadArguments("draw number " + std::to_string(values[j]) + " is given twice");
-    }
     Draw draw;
     std::copy(values.begin(), values.begin() + 6, draw.d.begin() + 1);
     draw.c = values[6];
+    // Refused as the comparison window refuses it.
+    if (const auto twice = repeatedNumber(draw))
+        throw BadArguments("draw number " + std::to_string(*twice) + " is given twice");
     return draw;
 }
 

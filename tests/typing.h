@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -11,6 +12,16 @@ inline void activateWindow(QWidget &window)
 {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// A left click on `widget` as the player gives it; an editable drop-down box is clicked on its
+// text, away from its arrow, so that it takes the focus without opening its list.
+inline void clickInto(QWidget *widget)
+{
+    if (qobject_cast<QComboBox *>(widget))
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+    else
+        QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 // Clicks into `field` of `window`, selects its text, deletes it and types `text`, as the player
